@@ -1,0 +1,39 @@
+// The unit table: code, input mark, display suffix and the two factors. The
+// factors from master units are exact decimal constants, not reciprocals;
+// displayed results depend on that.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace tavrel {
+
+struct UnitInfo {
+    std::string_view code;
+    char inputMark;           // the character the parser reads for this unit (0: none)
+    std::string_view suffix;  // display suffix
+    double toMaster;
+    double fromMaster;
+    int toMasterDecimals;  // decimal places of toMaster (2.54 has 2)
+};
+
+// Every unit with a factor, in pop-up order ("fi" is handled by the formatter).
+std::span<const UnitInfo> unitTable();
+
+// Unit codes compare ignoring ASCII case ("NU" is "nu").
+bool sameCode(std::string_view a, std::string_view b);
+
+// The entry for a code, or nullptr ("nu", "false", "", " " and "fi" have none).
+const UnitInfo* findUnit(std::string_view code);
+
+// Factor to master units for a code at a power; 1 for codes without one.
+double factorToMaster(std::string_view code, int power);
+// Factor from master units for a code at a power; 1 for codes without one.
+double factorFromMaster(std::string_view code, int power);
+// The display suffix of a code ("" for codes without one).
+std::string_view unitSuffix(std::string_view code);
+// " sq" for power 2, " cu" for power 3, "" otherwise.
+std::string_view powerSuffix(int power);
+
+}  // namespace tavrel

@@ -1,0 +1,84 @@
+// The paper tape. Each step appends whole lines, built from the registers'
+// texts at the moment of the call, to a text surface (the window's text area,
+// or memory in tests and the command line). Lines end with a carriage return.
+// The tape never edits what it has written; only clear() shortens it.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/calculator.h"
+
+namespace tavrel {
+
+// What the tape needs of a multi-line text area. Lengths and positions count
+// characters (code points), not bytes.
+class TapeSurface {
+  public:
+    virtual ~TapeSurface() = default;
+    virtual const std::string& text() const = 0;
+    virtual void append(std::string_view text) = 0;  // must not rebuild the whole text
+    virtual void clearText() = 0;
+    virtual std::size_t length() const = 0;
+    virtual void setSelStart(std::size_t position) = 0;
+    virtual long scrollPosition() const = 0;
+    virtual void setScrollPosition(long topLine) = 0;  // clamps to the last line
+};
+
+// A surface in memory: for tests, benchmarks and the command line.
+class MemoryTapeSurface : public TapeSurface {
+  public:
+    const std::string& text() const override { return text_; }
+    void append(std::string_view text) override;
+    void clearText() override;
+    std::size_t length() const override { return chars_; }
+    void setSelStart(std::size_t position) override { selStart_ = position; }
+    long scrollPosition() const override { return scroll_; }
+    void setScrollPosition(long topLine) override;
+    std::size_t selStart() const { return selStart_; }
+    long lineCount() const { return lines_; }
+
+  private:
+    std::string text_;
+    std::size_t chars_ = 0;
+    long lines_ = 0;  // carriage returns written
+    std::size_t selStart_ = 0;
+    long scroll_ = 0;
+};
+
+struct LocalDateTime {
+    int year = 2000, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0;
+};
+using DateTimeSource = std::function<LocalDateTime()>;
+
+// The date and time forms of the tape's stamp lines.
+std::string abbreviatedDate(const LocalDateTime& t);  // "Fri, Dec 11, 2026"
+std::string longTime(const LocalDateTime& t);         // "12:34:56 pm"
+
+// Code points in a UTF-8 text.
+std::size_t characterCount(std::string_view utf8);
+
+class Tape {
+  public:
+    Tape(TapeSurface& surface, const Registers& registers, DateTimeSource now)
+        : surface_(surface), regs_(registers), now_(std::move(now)) {}
+
+    void display(const std::string& tag);
+    void clear();
+    void timeStamp();
+    void lineFeed();
+    void carriageReturn();
+    void insertAtEnd();
+
+    const std::string& text() const { return surface_.text(); }
+
+  private:
+    TapeSurface& surface_;
+    const Registers& regs_;
+    DateTimeSource now_;
+};
+
+}  // namespace tavrel
