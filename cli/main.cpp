@@ -22,7 +22,7 @@ class Session : public CalculatorHost {
     explicit Session(CoreServices services, LocalDateTime now)
         : services_(std::move(services)),
           calc_(*this, services_),
-          tape_(surface_, calc_.registers(), [now] { return now; }) {
+          tape_(surface_, calc_.registers(), stampsFrom([now] { return now; })) {
         tape_.timeStamp();
     }
 

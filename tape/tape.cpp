@@ -72,6 +72,13 @@ std::string longTime(const LocalDateTime& t) {
     return buf;
 }
 
+StampSource stampsFrom(std::function<LocalDateTime()> now) {
+    return [now = std::move(now)] {
+        const LocalDateTime t = now();
+        return StampText{abbreviatedDate(t), longTime(t)};
+    };
+}
+
 void Tape::display(const std::string& tag) {
     const std::string pad = padding(tag);
     std::string lines;
@@ -98,8 +105,8 @@ void Tape::clear() {
 }
 
 void Tape::timeStamp() {
-    const LocalDateTime t = now_ ? now_() : LocalDateTime{};
-    std::string lines = abbreviatedDate(t) + kCR + longTime(t) + kCR;
+    const StampText t = now_ ? now_() : StampText{};
+    std::string lines = t.date + kCR + t.time + kCR;
     lines += kSeparator;
     lines += kCR;
     surface_.append(lines);

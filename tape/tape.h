@@ -52,18 +52,26 @@ struct LocalDateTime {
     int year = 2000, month = 1, day = 1;
     int hour = 0, minute = 0, second = 0;
 };
-using DateTimeSource = std::function<LocalDateTime()>;
 
-// The date and time forms of the tape's stamp lines.
+// The date and time forms of the stamp lines, for surfaces without a system
+// to ask (the window asks the system's own forms).
 std::string abbreviatedDate(const LocalDateTime& t);  // "Fri, Dec 11, 2026"
 std::string longTime(const LocalDateTime& t);         // "12:34:56 pm"
+
+// The current date and time, already written in the system's forms; taken once per stamp.
+struct StampText {
+    std::string date;
+    std::string time;
+};
+using StampSource = std::function<StampText()>;
+StampSource stampsFrom(std::function<LocalDateTime()> now);
 
 // Code points in a UTF-8 text.
 std::size_t characterCount(std::string_view utf8);
 
 class Tape {
   public:
-    Tape(TapeSurface& surface, const Registers& registers, DateTimeSource now)
+    Tape(TapeSurface& surface, const Registers& registers, StampSource now)
         : surface_(surface), regs_(registers), now_(std::move(now)) {}
 
     void display(const std::string& tag);
@@ -78,7 +86,7 @@ class Tape {
   private:
     TapeSurface& surface_;
     const Registers& regs_;
-    DateTimeSource now_;
+    StampSource now_;
 };
 
 }  // namespace tavrel

@@ -9,7 +9,7 @@ namespace {
 struct TapeFixture : ::testing::Test {
     Registers regs;
     MemoryTapeSurface surface;
-    Tape tape{surface, regs, [] { return LocalDateTime{2026, 12, 11, 14, 5, 9}; }};
+    Tape tape{surface, regs, stampsFrom([] { return LocalDateTime{2026, 12, 11, 14, 5, 9}; })};
 
     void set(ValueRef& reg, const std::string& text, const std::string& unit = "nu") {
         reg->valueString = text;
