@@ -1,0 +1,47 @@
+// A calculator window on the headless platform, driven by key scripts: the
+// command-line front end and the window's tests both run through it. Time is
+// virtual, so the visible presses cost nothing.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tavrel/platform/application.h"
+#include "tavrel/platform/headless/headless_platform.h"
+#include "ui/calc_win.h"
+
+namespace tavrel::cli {
+
+struct SessionOptions {
+    char32_t decimalSeparator = U'.';
+    platform::DateTime now{2026, 1, 1, 12, 0, 0};
+};
+
+class Session {
+  public:
+    explicit Session(const SessionOptions& options = {});
+
+    // Runs a KEYS text; on an unknown control or item, stops and says why.
+    bool run(std::string_view keys, std::string* error = nullptr);
+
+    // The display text, with " | unit | precision | locked" when asked.
+    std::string displayLine(bool withState) const;
+    // The tape, one entry per line.
+    std::vector<std::string> tapeLines() const;
+
+    ui::calcWin& window() { return *win_; }
+    platform::Application& app() { return app_; }
+    platform::headless::HeadlessPlatform& platform() { return platform_; }
+
+  private:
+    platform::Control* findTarget(const std::string& name) const;
+
+    platform::headless::HeadlessPlatform platform_;
+    platform::Application app_;
+    std::shared_ptr<ui::calcWin> win_;
+};
+
+}  // namespace tavrel::cli
