@@ -133,6 +133,16 @@ TEST(Steps, RunningEqualsTempCopiesButKeepsTwoObjects) {
     EXPECT_NE(r.runningReg->masterUnit, 1);
 }
 
+TEST(Steps, UpperCaseNoUnitCodeActsAsPlain) {
+    // A plain number times a dimension takes the dimension's unit, whatever
+    // the case of the no-unit code.
+    Fixture f;
+    f.run("2 *");
+    f.calc.registers().runningReg->unit = "NU";
+    f.run("3' =");
+    EXPECT_EQ(f.host.display, "6.0'");
+}
+
 TEST(DisplayRule, AreaAndVolumeMarks) {
     struct Row {
         const char* in;

@@ -52,6 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"ZeroInches", 0, "in", 1, 16, "\""},
         FormatCase{"ZeroFeetInches", 0, "fi", 1, 16, "0'-0\""},
         FormatCase{"PlainZero", 0, "nu", 0, 0, "0.0"},
+        FormatCase{"NewValueIsPlain", 0, "", 0, 0, "0.0"},
         FormatCase{"ThirdInch", kIn / 3, "in", 1, 100, " 1/3\""},
         FormatCase{"ThirtySevenHundredths", 0.37 * kIn, "in", 1, 100, " 37/100\""},
         FormatCase{"PlainFiveSeventeen32At16", 5 + 17.0 / 32, "nu", 0, 16, "5 9/16"},

@@ -60,6 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"Kilometres", "7.5k", "km", 1, 750000, 0},
         ParseCase{"SquareBeforeMark", "10.125 sq m", "mm", 2, 0.10125, 0},
         ParseCase{"SquareAfterMark", "10.125m sq", "mm", 2, 0.10125, 0},
+        ParseCase{"SquareFoot", "1' sq", "ft", 2, kFt* kFt, 0},
+        ParseCase{"CubicYard", "1y cu", "yd", 3, 91.44 * 91.44 * 91.44, 0},
         ParseCase{"SquareUpperCase", "10' SQ", "ft", 2, 10 * kFt* kFt, 0},
         ParseCase{"SquareFeetInchesShownAsFeet", "1'4 1/2\" sq", "ft", 2, (1 + 4.5 / 12) * kFt* kFt,
                   0},

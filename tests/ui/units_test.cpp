@@ -119,6 +119,33 @@ TEST(Conversion, KeepsTheMasterValueExact) {
     EXPECT_EQ(s.window().calculator().registers().runningReg->masterUnit, master);
 }
 
+TEST(SelfPressed, TrueOnlyWhileTheUsersChoiceIsHandled) {
+    cli::Session s;
+    auto& unit = s.window().PMUnit;
+    std::vector<std::pair<std::string, bool>> seen;  // item selected, selfPressed at its change
+    auto original = unit.onChange;
+    unit.onChange = [&] {
+        seen.emplace_back(unit.text(), unit.selfPressed);
+        original();
+    };
+    s.run("5'=");  // the step selects "foot" by code
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back(), std::make_pair(std::string("foot"), false));
+    seen.clear();
+    s.run("{PMUnit=mm}");  // the user's choice, then the conversion re-selects "mm" silently
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0], std::make_pair(std::string("mm"), true));
+    EXPECT_FALSE(unit.selfPressed);
+}
+
+TEST(SelfPressed, DisabledPopupTakesNoChoice) {
+    cli::Session s;
+    ASSERT_FALSE(s.window().PMUnit.enabled());
+    s.run("{PMUnit=mm}");
+    EXPECT_EQ(s.window().PMUnit.text(), "UNIT");
+    EXPECT_EQ(s.window().EditFract1.text(), "");
+}
+
 TEST(Lock, ItalicFollowsTheLock) {
     cli::Session s;
     s.run("{bbLock}");
