@@ -11,16 +11,6 @@
 namespace tavrel {
 namespace {
 
-void clearValue(mixedUnitCU& v) {
-    v.valueString.clear();
-    v.decimal_1 = v.decimal_2 = v.neumerator = v.denominator = 0;
-    v.unit = " ";
-    v.originalInput.clear();
-    v.masterUnit = 0;
-    v.power = 0;
-    v.fractType = 0;
-}
-
 void copyValue(const mixedUnitCU& from, mixedUnitCU& to) {
     to.valueString = from.valueString;
     to.decimal_1 = from.decimal_1;
@@ -89,8 +79,8 @@ void Calculator::cleanReg(const std::string& command) {
         clearFlag = true;
     } else if (command == "clear") {
         lastOperator.clear();
-        clearValue(*regs_.tempReg);
-        clearValue(*regs_.runningReg);
+        regs_.tempReg->clear();
+        regs_.runningReg->clear();
         host_.setDisplayText("");
         clearFlag = true;
     } else if (command == "running=temp") {
@@ -98,7 +88,7 @@ void Calculator::cleanReg(const std::string& command) {
     } else if (command == "temp=running") {
         copyValue(*regs_.runningReg, *regs_.tempReg);
     } else if (command == "clrTemp") {
-        clearValue(*regs_.tempReg);
+        regs_.tempReg->clear();
     }
 }
 

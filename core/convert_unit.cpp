@@ -33,16 +33,6 @@ bool isDigitOrPoint(char c) {
     return (c >= '0' && c <= '9') || c == '.';
 }
 
-void clearValue(mixedUnitCU& v) {
-    v.valueString.clear();
-    v.decimal_1 = v.decimal_2 = v.neumerator = v.denominator = 0;
-    v.unit = " ";
-    v.originalInput.clear();
-    v.masterUnit = 0;
-    v.power = 0;
-    v.fractType = 0;
-}
-
 class Parser {
   public:
     Parser(mixedUnitCU& local, const CoreServices& services) : local_(local), services_(services) {}
@@ -69,7 +59,8 @@ class Parser {
         local_.masterUnit = convertLocalToGlobalUnits();
         if (!local_.originalInput.empty() && local_.originalInput.front() == '-')
             local_.masterUnit = -local_.masterUnit;
-        local_.display(services_.decimalSeparator);
+        // The text is written once, by the conversion for display that
+        // ConvertUnit always runs next.
     }
 
   private:
@@ -81,7 +72,7 @@ class Parser {
     bool endOfString() const { return sLoc_ <= 0; }
 
     void error() {
-        clearValue(local_);
+        local_.clear();
         services_.soundBeep();
     }
 
@@ -187,17 +178,6 @@ class Parser {
         return roundToTenDecimals(master);
     }
 
-    // The master value is written with at most ten decimals and read back,
-    // which rounds it the same way wherever it was computed.
-    static double roundToTenDecimals(double v) {
-        if (!std::isfinite(v)) return v;
-        char buf[420];
-        auto w = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 10);
-        double out = 0;
-        std::from_chars(buf, w.ptr, out, std::chars_format::fixed);
-        return out;
-    }
-
     mixedUnitCU& local_;
     const CoreServices& services_;
     int sLoc_ = 0;
@@ -205,6 +185,29 @@ class Parser {
 };
 
 }  // namespace
+
+double roundToTenDecimals(double v) {
+    if (!std::isfinite(v)) return v;
+    const double a = std::fabs(v);
+    if (a < 4e5) {
+        // Exact arithmetic for the common case: p + e is a * 1e10 exactly, and
+        // k / 1e10 is the double nearest the decimal, as reading it would give.
+        const double p = a * 1e10;
+        const double e = std::fma(a, 1e10, -p);
+        const double f = std::floor(p);
+        const double frac = p - f;
+        // Only a product rounded to exactly half needs the residual; an exact
+        // half goes to even, as the written form rounds it.
+        const bool up = frac > 0.5 || (frac == 0.5 && (e > 0 || (e == 0 && std::fmod(f, 2) != 0)));
+        const double r = (up ? f + 1 : f) / 1e10;
+        return v < 0 ? -r : r;
+    }
+    char buf[420];
+    auto w = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 10);
+    double out = 0;
+    std::from_chars(buf, w.ptr, out, std::chars_format::fixed);
+    return out;
+}
 
 ValueRef ConvertUnit(std::string_view input, int power, std::string_view unit, int fractType,
                      const CoreServices& services) {

@@ -16,4 +16,8 @@ namespace tavrel {
 ValueRef ConvertUnit(std::string_view input, int power, std::string_view unit, int fractType,
                      const CoreServices& services);
 
+// The master value of a parsed text is kept to ten decimals: the value as
+// written with at most ten decimal places and read back.
+double roundToTenDecimals(double v);
+
 }  // namespace tavrel

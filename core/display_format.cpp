@@ -22,8 +22,12 @@ double roundHalfUp(double v) {
 }
 
 std::string wholeText(double v) {
+    const double a = std::fabs(v);
     char buf[400];
-    auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::fixed, 0);
+    // Whole numbers that fit an integer are written as one; larger ones in
+    // plain digits all the same.
+    auto r = a < 9e15 ? std::to_chars(buf, buf + sizeof buf, static_cast<long long>(a))
+                      : std::to_chars(buf, buf + sizeof buf, a, std::chars_format::fixed, 0);
     return std::string(buf, r.ptr);
 }
 
@@ -84,13 +88,18 @@ int decimalPlaces(double magnitude, const std::string& unit, int power) {
     // and its read-back always get the same number of places.
     static constexpr double kStep[] = {1,    1e-1, 1e-2, 1e-3, 1e-4, 1e-5,
                                        1e-6, 1e-7, 1e-8, 1e-9, 1e-10};
-    const int p = power < 1 ? 0 : power;
+    const int p = power < 1 ? 0 : (power > 3 ? 3 : power);
     const UnitInfo* u = findUnit(unit);
-    const double to = u ? std::pow(u->toMaster, p) : 1.0;
-    const double from = u ? std::pow(u->fromMaster, p) : 1.0;
-    const int masterExtraDecimals = u ? u->toMasterDecimals * p : 0;
-    const double bucket = magnitude <= 1 ? 1 : std::pow(10.0, std::ceil(std::log10(magnitude)));
-    const double relative = (std::fabs(to * from - 1.0) + 2e-15) * bucket;
+    double from = 1.0, mismatch = 0.0;
+    int masterExtraDecimals = 0;
+    if (u) {
+        from = u->fromMasterPow[p];
+        mismatch = u->mismatchPow[p];
+        masterExtraDecimals = u->toMasterDecimals * p;
+    }
+    double bucket = 1;
+    while (bucket < magnitude && bucket < 1e300) bucket *= 10;
+    const double relative = (mismatch + 2e-15) * bucket;
     int places = 10;
     for (; places > 1; --places) {
         const double lost = places + masterExtraDecimals > 10 ? 0.5e-10 * from : 0.0;
@@ -193,8 +202,12 @@ void mixedUnitCU::display(char decimalSeparator) {
     }
     if (negative && !zero) s += '-';
     s += number;
-    s += unitSuffix(unit);
-    s += powerSuffix(power);
+    // The area and volume marks stand only after a unit mark: without one the
+    // text would read back as a plain number and show differently.
+    if (const UnitInfo* u = findUnit(unit)) {
+        s += u->suffix;
+        s += powerSuffix(power);
+    }
     valueString = std::move(s);
 }
 

@@ -28,6 +28,16 @@ struct mixedUnitCU {
 
     // Rebuild valueString from the pieces; the separator is the locale's.
     void display(char decimalSeparator = '.');
+    // The cleared state of a register: no text, zero, unit " " (one space).
+    void clear() {
+        valueString.clear();
+        decimal_1 = decimal_2 = neumerator = denominator = 0;
+        unit.assign(1, ' ');
+        originalInput.clear();
+        masterUnit = 0;
+        power = 0;
+        fractType = 0;
+    }
     // Remember a fraction precision so feet-inches can get it back later.
     void setLastFract() {
         if (fractType != 0) lastFract = fractType;

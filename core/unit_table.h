@@ -16,6 +16,11 @@ struct UnitInfo {
     double toMaster;
     double fromMaster;
     int toMasterDecimals;  // decimal places of toMaster (2.54 has 2)
+    // Derived once, for powers 0 to 3: the factors raised to the power, and
+    // how far their product is from exactly 1.
+    double toMasterPow[4];
+    double fromMasterPow[4];
+    double mismatchPow[4];
 };
 
 // Every unit with a factor, in pop-up order ("fi" is handled by the formatter).

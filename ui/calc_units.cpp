@@ -136,6 +136,15 @@ void calcWin::PMLCD_Change() {
     changeLCD(item);
 }
 
+// The end of every conversion: the running value in its new form, shown.
+void calcWin::showConverted(mixedUnitCU& r) {
+    convertGlobaltoLocalUnits(r, core_.decimalSeparator);
+    calc_.windowClearFlag = true;
+    r.display(core_.decimalSeparator);
+    EditFract1.setText(r.valueString);
+    EditFract1.setFocus();
+}
+
 void calcWin::changeUnit(const std::string& item) {
     Reentry guard(inChangeUnit_);
     if (guard.nested()) return;
@@ -170,11 +179,7 @@ void calcWin::changeUnit(const std::string& item) {
     PMUnit.display(code);
     r.setLastFract();
     r.unit = code;
-    convertGlobaltoLocalUnits(r, core_.decimalSeparator);
-    calc_.windowClearFlag = true;
-    r.display(core_.decimalSeparator);
-    EditFract1.setText(r.valueString);
-    EditFract1.setFocus();
+    showConverted(r);
 }
 
 void calcWin::changeLCD(const std::string& item) {
@@ -196,11 +201,7 @@ void calcWin::changeLCD(const std::string& item) {
     }
     PMLCD.display(std::to_string(m));
     r.fractType = m;
-    convertGlobaltoLocalUnits(r, core_.decimalSeparator);
-    calc_.windowClearFlag = true;
-    r.display(core_.decimalSeparator);
-    EditFract1.setText(r.valueString);
-    EditFract1.setFocus();
+    showConverted(r);
 }
 
 void calcWin::unitKey(const std::string& keyName) {

@@ -87,6 +87,7 @@ class calcWin : public platform::Window, public CalculatorHost {
     void press(const std::string& controlName);
     void unitKey(const std::string& keyName);
     void toggleUnits();
+    void showConverted(mixedUnitCU& running);
 
     bool EditFract1_KeyDown(const platform::KeyEvent& key);
     bool Window_KeyDown(const platform::KeyEvent& key);

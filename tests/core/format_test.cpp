@@ -71,6 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"MinusFivePlainAt16", -5, "nu", 0, 16, "-5"},
         FormatCase{"CommaSeparator", 250, "me", 1, 0, "2,5M", ','},
         FormatCase{"FalseUnitShowsMaster", 12.5, "false", 1, 0, "12.5"},
+        FormatCase{"NoUnitAreaHasNoMark", 11, "false", 2, 0, "11.0"},
+        FormatCase{"EmptyUnitVolumeHasNoMark", 0, "", 3, 0, "0.0"},
         FormatCase{"PowerZeroBecomesPlain", 7, "in", 0, 0, "7.0"},
         FormatCase{"UppercaseCodeIsSame", 2.54, "IN", 1, 0, "1.0\""},
         // Read-back safety: no minus on a zero, no exponent, no "inf".

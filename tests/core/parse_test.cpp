@@ -1,7 +1,9 @@
 // Reading dimensions: each row is a text and what the parser must make of it.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <random>
 
 #include "core/convert_unit.h"
 
@@ -111,6 +113,35 @@ TEST(Parse, MemoryRebuildFromMasterCentimetres) {
     CoreServices s;
     ValueRef v = ConvertUnit("929.0304c", 2, "ft", 0, s);
     EXPECT_EQ(v->valueString, "1.0' sq");
+}
+
+}  // namespace
+}  // namespace tavrel
+
+namespace tavrel {
+namespace {
+
+// The fast rounding of master values must agree with writing the number with
+// ten decimals and reading it back, at every magnitude and at exact halves.
+TEST(MasterRounding, AgreesWithTheWrittenForm) {
+    auto written = [](double v) {
+        char buf[420];
+        auto w = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 10);
+        double out = 0;
+        std::from_chars(buf, w.ptr, out, std::chars_format::fixed);
+        return out;
+    };
+    std::mt19937_64 rng(7);
+    std::uniform_real_distribution<double> exponent(-12, 7);
+    for (int i = 0; i < 200000; ++i) {
+        double v = std::pow(10.0, exponent(rng)) * ((rng() & 1) ? -1 : 1);
+        if (i % 4 == 0)
+            v = std::ldexp(static_cast<double>(rng() % 100000), -static_cast<int>(rng() % 40));
+        ASSERT_EQ(roundToTenDecimals(v), written(v)) << v;
+    }
+    for (double half :
+         {std::ldexp(1.0, -11), 3 * std::ldexp(1.0, -11), 0.00048828125, 12345.00048828125})
+        EXPECT_EQ(roundToTenDecimals(half), written(half)) << half;
 }
 
 }  // namespace

@@ -105,7 +105,6 @@ class Application {
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     std::vector<std::pair<std::string, std::function<bool()>>> menuHandlers_;
     bool inEnablingPass_ = false;
-    bool enablingAgain_ = false;
     int enablingPasses_ = 0;
 };
 
