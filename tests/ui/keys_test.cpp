@@ -2,64 +2,53 @@
 // is a key script (see the README) and the display line it must end on.
 #include <gtest/gtest.h>
 
-#include "session.h"
+#include "script_case.h"
 
 namespace tavrel {
 namespace {
 
-struct KeysCase {
-    const char* name;
-    const char* keys;
-    const char* line;  // display | unit | precision | lock
-};
-
-void PrintTo(const KeysCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class Keys : public ::testing::TestWithParam<KeysCase> {};
+class Keys : public ::testing::TestWithParam<ScriptCase> {};
 
 TEST_P(Keys, EndOnDisplayLine) {
     cli::Session s;
-    std::string error;
-    ASSERT_TRUE(s.run(GetParam().keys, &error)) << error;
+    if (!runScript(s, GetParam())) return;
     EXPECT_EQ(s.displayLine(true), GetParam().line);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Typed, Keys,
     ::testing::Values(
-        KeysCase{"FeetInchesFraction", "20'6 1/2=", "20'-6 1/2\" | ft-in | 1/64 | unlocked"},
-        KeysCase{"ZeroPointZeroBlanks", "0.0", " | UNIT | LCD | unlocked"},
-        KeysCase{"LeadingPointKept", ".05", ".05 | UNIT | LCD | unlocked"},
-        KeysCase{"DigitAfterEqualsStartsOver", "5+3=7=", "7.0 | UNIT | Decimal | unlocked"},
-        KeysCase{"OperatorAfterEqualsContinues", "5+3=+1=", "9.0 | UNIT | Decimal | unlocked"},
-        KeysCase{"SquareMark", "10@", "10 sq | UNIT | LCD | unlocked"},
-        KeysCase{"CubicReplacesSquare", "10@#", "10 cu | UNIT | LCD | unlocked"},
-        KeysCase{"SquareAfterSpace", "10 @", "10 sq | UNIT | LCD | unlocked"},
-        KeysCase{"UpperYIsYards", "3Y", "3y | UNIT | LCD | unlocked"},
-        KeysCase{"UpperMIsMetres", "3M", "3M | UNIT | LCD | unlocked"},
-        KeysCase{"LowerMIsMillimetres", "3m", "3m | UNIT | LCD | unlocked"},
-        KeysCase{"UpperEPressesMiles", "3E", "3e | UNIT | LCD | unlocked"},
-        KeysCase{"LowerEInsertedAfterResult", "5=e", "5.0e | UNIT | Decimal | unlocked"},
-        KeysCase{"KPressesKilometres", "5k", "5k | UNIT | LCD | unlocked"},
-        KeysCase{"KAfterResultConverts", "5'=k", "0.001524k | km | Decimal | unlocked"},
-        KeysCase{"OtherLettersSwallowed", "5zq", "5 | UNIT | LCD | unlocked"},
-        KeysCase{"QuestionMarkDivides", "9?3=", "3.0 | UNIT | Decimal | unlocked"},
-        KeysCase{"DivisionSignDivides", "9\u00F73=", "3.0 | UNIT | Decimal | unlocked"},
-        KeysCase{"ReturnIsEquals", "2+2{return}", "4.0 | UNIT | Decimal | unlocked"},
-        KeysCase{"EnterIsEquals", "2*3{enter}", "6.0 | UNIT | Decimal | unlocked"},
-        KeysCase{"BackspaceDeletes", "123{bs}", "12 | UNIT | LCD | unlocked"},
-        KeysCase{"DelKeyAtCaretEnd", "12{BBdel}", "1 | UNIT | LCD | unlocked"},
-        KeysCase{"CommandKeysSwallowed", "12{command+x}", "12 | UNIT | LCD | unlocked"},
-        KeysCase{"UpperCClears", "5'+3C", " | UNIT | LCD | unlocked"},
-        KeysCase{"EscapeClears", "5'+3{esc}", " | UNIT | LCD | unlocked"},
-        KeysCase{"ClearedStartsOver", "5+{esc}2=", "2.0 | UNIT | Decimal | unlocked"},
-        KeysCase{"PowerMismatchEmpties", "3'+5=", " | UNIT | LCD | unlocked"},
-        KeysCase{"DivisionByZeroEmpties", "5\\0=", " | UNIT | LCD | unlocked"},
-        KeysCase{"ClickedKeypad", "{7}{BBspc}{1}{/}{2}{BBinch}{=}",
-                 "7 1/2\" | inch | 1/64 | unlocked"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        ScriptCase{"FeetInchesFraction", "20'6 1/2=", "20'-6 1/2\" | ft-in | 1/64 | unlocked"},
+        ScriptCase{"ZeroPointZeroBlanks", "0.0", " | UNIT | LCD | unlocked"},
+        ScriptCase{"LeadingPointKept", ".05", ".05 | UNIT | LCD | unlocked"},
+        ScriptCase{"DigitAfterEqualsStartsOver", "5+3=7=", "7.0 | UNIT | Decimal | unlocked"},
+        ScriptCase{"OperatorAfterEqualsContinues", "5+3=+1=", "9.0 | UNIT | Decimal | unlocked"},
+        ScriptCase{"SquareMark", "10@", "10 sq | UNIT | LCD | unlocked"},
+        ScriptCase{"CubicReplacesSquare", "10@#", "10 cu | UNIT | LCD | unlocked"},
+        ScriptCase{"SquareAfterSpace", "10 @", "10 sq | UNIT | LCD | unlocked"},
+        ScriptCase{"UpperYIsYards", "3Y", "3y | UNIT | LCD | unlocked"},
+        ScriptCase{"UpperMIsMetres", "3M", "3M | UNIT | LCD | unlocked"},
+        ScriptCase{"LowerMIsMillimetres", "3m", "3m | UNIT | LCD | unlocked"},
+        ScriptCase{"UpperEPressesMiles", "3E", "3e | UNIT | LCD | unlocked"},
+        ScriptCase{"LowerEInsertedAfterResult", "5=e", "5.0e | UNIT | Decimal | unlocked"},
+        ScriptCase{"KPressesKilometres", "5k", "5k | UNIT | LCD | unlocked"},
+        ScriptCase{"KAfterResultConverts", "5'=k", "0.001524k | km | Decimal | unlocked"},
+        ScriptCase{"OtherLettersSwallowed", "5zq", "5 | UNIT | LCD | unlocked"},
+        ScriptCase{"QuestionMarkDivides", "9?3=", "3.0 | UNIT | Decimal | unlocked"},
+        ScriptCase{"DivisionSignDivides", "9\u00F73=", "3.0 | UNIT | Decimal | unlocked"},
+        ScriptCase{"ReturnIsEquals", "2+2{return}", "4.0 | UNIT | Decimal | unlocked"},
+        ScriptCase{"EnterIsEquals", "2*3{enter}", "6.0 | UNIT | Decimal | unlocked"},
+        ScriptCase{"BackspaceDeletes", "123{bs}", "12 | UNIT | LCD | unlocked"},
+        ScriptCase{"DelKeyAtCaretEnd", "12{BBdel}", "1 | UNIT | LCD | unlocked"},
+        ScriptCase{"CommandKeysSwallowed", "12{command+x}", "12 | UNIT | LCD | unlocked"},
+        ScriptCase{"UpperCClears", "5'+3C", " | UNIT | LCD | unlocked"},
+        ScriptCase{"EscapeClears", "5'+3{esc}", " | UNIT | LCD | unlocked"},
+        ScriptCase{"ClearedStartsOver", "5+{esc}2=", "2.0 | UNIT | Decimal | unlocked"},
+        ScriptCase{"PowerMismatchEmpties", "3'+5=", " | UNIT | LCD | unlocked"},
+        ScriptCase{"DivisionByZeroEmpties", "5\\0=", " | UNIT | LCD | unlocked"},
+        ScriptCase{"ClickedKeypad", "{7}{BBspc}{1}{/}{2}{BBinch}{=}",
+                   "7 1/2\" | inch | 1/64 | unlocked"}),
+    rowName);
 
 TEST(KeysTape, ClearFeedsALineAndOptionClearStartsTheTapeAgain) {
     cli::Session s;

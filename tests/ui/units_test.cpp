@@ -2,27 +2,16 @@
 // toggle: each row is a key script and the display line it ends on.
 #include <gtest/gtest.h>
 
-#include "session.h"
+#include "script_case.h"
 
 namespace tavrel {
 namespace {
 
-struct UnitsCase {
-    const char* name;
-    const char* keys;
-    const char* line;  // display | unit | precision | lock
-};
-
-void PrintTo(const UnitsCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class Units : public ::testing::TestWithParam<UnitsCase> {};
+class Units : public ::testing::TestWithParam<ScriptCase> {};
 
 TEST_P(Units, EndOnDisplayLine) {
     cli::Session s;
-    std::string error;
-    ASSERT_TRUE(s.run(GetParam().keys, &error)) << error;
+    if (!runScript(s, GetParam())) return;
     EXPECT_EQ(s.displayLine(true), GetParam().line);
     EXPECT_FALSE(s.window().PMUnit.selfPressed);
     EXPECT_FALSE(s.window().PMLCD.selfPressed);
@@ -31,67 +20,70 @@ TEST_P(Units, EndOnDisplayLine) {
 INSTANTIATE_TEST_SUITE_P(
     Popups, Units,
     ::testing::Values(
-        UnitsCase{"ToMillimetres", "1'3 3/32={PMLCD=1/32}{PMUnit=mm}",
-                  "383.38125m | mm | Decimal | unlocked"},
-        UnitsCase{"BackToFeetInchesAtLastFraction",
-                  "1'3 3/32={PMLCD=1/32}{PMUnit=mm}{PMUnit=ft-in}",
-                  "1'-3 3/32\" | ft-in | 1/32 | unlocked"},
-        UnitsCase{"FirstFeetInchesIs64ths", "18\"={PMUnit=ft-in}",
-                  "1'-6\" | ft-in | 1/64 | unlocked"},
-        UnitsCase{"InchKeepsPrecision", "3.5'={PMUnit=inch}", "42.0\" | inch | Decimal | unlocked"},
-        UnitsCase{"DecimalTurnsFeetInchesToFeet", "20'6={PMLCD=Decimal}",
-                  "20.5' | foot | Decimal | unlocked"},
-        UnitsCase{"LcdTitleReselects", "20'6={PMLCD=LCD}", "20'-6\" | ft-in | 1/64 | unlocked"},
-        UnitsCase{"UnitTitleConvertsNothing", "3'={PMUnit=UNIT}",
-                  "3.0' | foot | Decimal | unlocked"},
-        UnitsCase{"ChoiceDuringEntryCompletes", "1'+12{PMUnit=mm}",
-                  "316.8m | mm | Decimal | unlocked"},
-        UnitsCase{"UnitlessGetsSuffixOnly", "12={PMUnit=mm}", "12.0m | UNIT | Decimal | unlocked"},
-        UnitsCase{"UnitlessSuffixReadNextStep",
-                  "12={PMUnit=mm}=", "12.0m | mm | Decimal | unlocked"},
-        UnitsCase{"AreaStaysDecimal", "3'*4'={PMLCD=1/16}", "12.0' sq | foot | 1/16 | unlocked"},
-        UnitsCase{"PrecisionOfAPlainNumber", "2.75={PMLCD=1/4}", "2 3/4 | UNIT | 1/4 | unlocked"},
-        UnitsCase{"LockedOnMillimetres", "1m={bbLock}1'5 1/2=", "444.5m | mm | Decimal | locked"},
-        UnitsCase{"LockedOnTitleKeepsOwnUnit", "{bbLock}5'=", "5.0' | foot | Decimal | locked"},
-        UnitsCase{"LockedFeetInchesAtDecimalIsFeet",
-                  "20'6={PMLCD=Decimal}{bbLock}1'6=", "1.5' | foot | Decimal | locked"},
-        UnitsCase{"LockedUnitlessStaysUnitless", "{bbLock}7=", "7.0 | UNIT | Decimal | locked"},
-        UnitsCase{"ClearUnlockedReturnsToTitles", "5'={BBclear}", " | UNIT | LCD | unlocked"},
-        UnitsCase{"ClearLockedKeepsItems", "5'={bbLock}{BBclear}", " | foot | Decimal | locked"},
+        ScriptCase{"ToMillimetres", "1'3 3/32={PMLCD=1/32}{PMUnit=mm}",
+                   "383.38125m | mm | Decimal | unlocked"},
+        ScriptCase{"BackToFeetInchesAtLastFraction",
+                   "1'3 3/32={PMLCD=1/32}{PMUnit=mm}{PMUnit=ft-in}",
+                   "1'-3 3/32\" | ft-in | 1/32 | unlocked"},
+        ScriptCase{"FirstFeetInchesIs64ths", "18\"={PMUnit=ft-in}",
+                   "1'-6\" | ft-in | 1/64 | unlocked"},
+        ScriptCase{"InchKeepsPrecision", "3.5'={PMUnit=inch}",
+                   "42.0\" | inch | Decimal | unlocked"},
+        ScriptCase{"DecimalTurnsFeetInchesToFeet", "20'6={PMLCD=Decimal}",
+                   "20.5' | foot | Decimal | unlocked"},
+        ScriptCase{"LcdTitleReselects", "20'6={PMLCD=LCD}", "20'-6\" | ft-in | 1/64 | unlocked"},
+        ScriptCase{"UnitTitleConvertsNothing", "3'={PMUnit=UNIT}",
+                   "3.0' | foot | Decimal | unlocked"},
+        ScriptCase{"ChoiceDuringEntryCompletes", "1'+12{PMUnit=mm}",
+                   "316.8m | mm | Decimal | unlocked"},
+        ScriptCase{"UnitlessGetsSuffixOnly", "12={PMUnit=mm}", "12.0m | UNIT | Decimal | unlocked"},
+        ScriptCase{"UnitlessSuffixReadNextStep",
+                   "12={PMUnit=mm}=", "12.0m | mm | Decimal | unlocked"},
+        ScriptCase{"AreaStaysDecimal", "3'*4'={PMLCD=1/16}", "12.0' sq | foot | 1/16 | unlocked"},
+        ScriptCase{"PrecisionOfAPlainNumber", "2.75={PMLCD=1/4}", "2 3/4 | UNIT | 1/4 | unlocked"},
+        ScriptCase{"LockedOnMillimetres", "1m={bbLock}1'5 1/2=", "444.5m | mm | Decimal | locked"},
+        ScriptCase{"LockedOnTitleKeepsOwnUnit", "{bbLock}5'=", "5.0' | foot | Decimal | locked"},
+        ScriptCase{"LockedFeetInchesAtDecimalIsFeet",
+                   "20'6={PMLCD=Decimal}{bbLock}1'6=", "1.5' | foot | Decimal | locked"},
+        ScriptCase{"LockedUnitlessStaysUnitless", "{bbLock}7=", "7.0 | UNIT | Decimal | locked"},
+        ScriptCase{"ClearUnlockedReturnsToTitles", "5'={BBclear}", " | UNIT | LCD | unlocked"},
+        ScriptCase{"ClearLockedKeepsItems", "5'={bbLock}{BBclear}", " | foot | Decimal | locked"},
         // Sequences that, read literally, recurse without end.
-        UnitsCase{"FootThenDigitEnds", "5'={PMUnit=foot}7", "7 | UNIT | LCD | unlocked"},
-        UnitsCase{"EqualsOnEmptyThenUnitKeyEnds", "={BBinch}", "0.0\" | inch | Decimal | unlocked"},
-        UnitsCase{"ChoiceAfterChoiceEnds", "5'={PMUnit=mm}{PMUnit=ft-in}{PMLCD=1/8}{PMUnit=km}3",
-                  "3 | UNIT | LCD | unlocked"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        ScriptCase{"FootThenDigitEnds", "5'={PMUnit=foot}7", "7 | UNIT | LCD | unlocked"},
+        ScriptCase{"EqualsOnEmptyThenUnitKeyEnds", "={BBinch}",
+                   "0.0\" | inch | Decimal | unlocked"},
+        ScriptCase{"ChoiceAfterChoiceEnds", "5'={PMUnit=mm}{PMUnit=ft-in}{PMLCD=1/8}{PMUnit=km}3",
+                   "3 | UNIT | LCD | unlocked"}),
+    rowName);
 
 INSTANTIATE_TEST_SUITE_P(
     UnitKeys, Units,
     ::testing::Values(
-        UnitsCase{"MillimetresDecimal", "1'3 3/32={BBmm}", "383.38125m | mm | Decimal | unlocked"},
-        UnitsCase{"MillimetresOptionHundredths", "1'3 3/32={option+BBmm}",
-                  "383 19/50m | mm | 1/100 | unlocked"},
-        UnitsCase{"InchPlainKeepsPrecision", "3.5'={BBinch}", "42.0\" | inch | Decimal | unlocked"},
-        UnitsCase{"InchOption64ths", "3.5'={option+BBinch}", "42\" | inch | 1/64 | unlocked"},
-        UnitsCase{"InchShiftDecimal", "1 1/2\"={shift+BBinch}",
-                  "1.5\" | inch | Decimal | unlocked"},
-        UnitsCase{"ShiftWithOptionIsShift", "1 1/2\"={shift+option+BByds}",
-                  "0.0416666667y | yard | Decimal | unlocked"},
-        UnitsCase{"FeetOptionIsFeetInches", "18\"={option+BBft}",
-                  "1'-6\" | ft-in | 1/64 | unlocked"},
-        UnitsCase{"FeetShiftOptionIsFeetInches", "18\"={shift+option+BBft}",
-                  "1'-6\" | ft-in | 1/64 | unlocked"},
-        UnitsCase{"FeetInchesComesBackAtItsFraction", "1'3 1/16={PMLCD=1/16}{BBmm}{option+BBft}",
-                  "1'-3 1/16\" | ft-in | 1/16 | unlocked"},
-        UnitsCase{"DuringEntryTypesTheMark", "12{BBcm}", "12c | UNIT | LCD | unlocked"},
-        UnitsCase{"TypedShiftQuoteIsShiftClick", "1 1/2\"={shift+\"}",
-                  "1.5\" | inch | Decimal | unlocked"},
-        UnitsCase{"TypedMConvertsAndCompletes", "3.5'=m", "1066.8m | mm | Decimal | unlocked"},
-        UnitsCase{"AfterPlusAddsTheShownValue", "1'+{BBinch}",
-                  "24.0\" | inch | Decimal | unlocked"},
-        UnitsCase{"UnitlessOnlyPrecision", "12={option+BBmm}", "12 | UNIT | 1/100 | unlocked"},
-        UnitsCase{"MetricKeyByName", "1M={BBkm}", "0.001k | km | Decimal | unlocked"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        ScriptCase{"MillimetresDecimal", "1'3 3/32={BBmm}", "383.38125m | mm | Decimal | unlocked"},
+        ScriptCase{"MillimetresOptionHundredths", "1'3 3/32={option+BBmm}",
+                   "383 19/50m | mm | 1/100 | unlocked"},
+        ScriptCase{"InchPlainKeepsPrecision", "3.5'={BBinch}",
+                   "42.0\" | inch | Decimal | unlocked"},
+        ScriptCase{"InchOption64ths", "3.5'={option+BBinch}", "42\" | inch | 1/64 | unlocked"},
+        ScriptCase{"InchShiftDecimal", "1 1/2\"={shift+BBinch}",
+                   "1.5\" | inch | Decimal | unlocked"},
+        ScriptCase{"ShiftWithOptionIsShift", "1 1/2\"={shift+option+BByds}",
+                   "0.0416666667y | yard | Decimal | unlocked"},
+        ScriptCase{"FeetOptionIsFeetInches", "18\"={option+BBft}",
+                   "1'-6\" | ft-in | 1/64 | unlocked"},
+        ScriptCase{"FeetShiftOptionIsFeetInches", "18\"={shift+option+BBft}",
+                   "1'-6\" | ft-in | 1/64 | unlocked"},
+        ScriptCase{"FeetInchesComesBackAtItsFraction", "1'3 1/16={PMLCD=1/16}{BBmm}{option+BBft}",
+                   "1'-3 1/16\" | ft-in | 1/16 | unlocked"},
+        ScriptCase{"DuringEntryTypesTheMark", "12{BBcm}", "12c | UNIT | LCD | unlocked"},
+        ScriptCase{"TypedShiftQuoteIsShiftClick", "1 1/2\"={shift+\"}",
+                   "1.5\" | inch | Decimal | unlocked"},
+        ScriptCase{"TypedMConvertsAndCompletes", "3.5'=m", "1066.8m | mm | Decimal | unlocked"},
+        ScriptCase{"AfterPlusAddsTheShownValue", "1'+{BBinch}",
+                   "24.0\" | inch | Decimal | unlocked"},
+        ScriptCase{"UnitlessOnlyPrecision", "12={option+BBmm}", "12 | UNIT | 1/100 | unlocked"},
+        ScriptCase{"MetricKeyByName", "1M={BBkm}", "0.001k | km | Decimal | unlocked"}),
+    rowName);
 
 TEST(UnitKeysTape, ConversionIsRecordedAsAResult) {
     cli::Session s;

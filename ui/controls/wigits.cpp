@@ -15,39 +15,32 @@ void centre(const platform::Canvas& c, const platform::PicturePtr& p, std::int32
 
 }  // namespace
 
-void myWigit::opened() {
-    centre(*this, images_.up(), x, y);
+void PictureWigit::openCentredOn(const platform::PicturePtr& picture) {
+    centre(*this, picture, x, y);
     if (myOpen) myOpen();
+}
+
+bool PictureWigit::handleMouseDown(int, int) {
+    push();
+    return true;
+}
+
+void PictureWigit::push() {
+    value = !value;
+    if (myAction) myAction();
+}
+
+void myWigit::opened() {
+    openCentredOn(images_.up());
 }
 
 void myWigit::paintEvent(platform::Graphics& g) {
     if (auto p = value ? images_.up() : images_.down()) g.drawPicture(*p, x, y);
 }
 
-bool myWigit::handleMouseDown(int, int) {
-    push();
-    return true;
-}
-
-void myWigit::push() {
-    value = !value;
-    if (myAction) myAction();
-}
-
 void myWigit1::opened() {
     value = true;
-    centre(*this, images_.met(), x, y);
-    if (myOpen) myOpen();
-}
-
-bool myWigit1::handleMouseDown(int, int) {
-    push();
-    return true;
-}
-
-void myWigit1::push() {
-    value = !value;
-    if (myAction) myAction();
+    openCentredOn(images_.met());
 }
 
 }  // namespace tavrel::ui

@@ -11,9 +11,11 @@
 
 namespace tavrel::ui {
 
-class myWigit : public platform::Canvas {
+// What both widgets share: the state, the centring offset, and a click that
+// flips the value and raises myAction.
+class PictureWigit : public platform::Canvas {
   public:
-    myWigit(platform::Window& window, std::string name, ImageSet& images)
+    PictureWigit(platform::Window& window, std::string name, ImageSet& images)
         : Canvas(window, std::move(name)), images_(images) {}
 
     bool value = false;
@@ -23,42 +25,35 @@ class myWigit : public platform::Canvas {
 
     // Flips value and raises myAction; asks for no redraw.
     void push();
-    // value = !flag; raises nothing, redraws nothing.
-    void set(bool flag) { value = !flag; }
 
     std::function<void()> myAction;
     std::function<void()> myOpen;
+
+  protected:
+    // Centres the drawing offset on a picture, then raises myOpen.
+    void openCentredOn(const platform::PicturePtr& picture);
+    bool handleMouseDown(int x, int y) override;
+    ImageSet& images_;
+};
+
+class myWigit : public PictureWigit {
+  public:
+    using PictureWigit::PictureWigit;
+
+    // value = !flag; raises nothing, redraws nothing.
+    void set(bool flag) { value = !flag; }
 
   protected:
     void opened() override;
     void paintEvent(platform::Graphics& g) override;
-    bool handleMouseDown(int x, int y) override;
-
-  private:
-    ImageSet& images_;
 };
 
-class myWigit1 : public platform::Canvas {
+class myWigit1 : public PictureWigit {
   public:
-    myWigit1(platform::Window& window, std::string name, ImageSet& images)
-        : Canvas(window, std::move(name)), images_(images) {}
-
-    bool value = false;
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    std::int32_t selfHeight = 0;
-
-    void push();
-
-    std::function<void()> myAction;
-    std::function<void()> myOpen;
+    using PictureWigit::PictureWigit;
 
   protected:
     void opened() override;
-    bool handleMouseDown(int x, int y) override;
-
-  private:
-    ImageSet& images_;
 };
 
 }  // namespace tavrel::ui
