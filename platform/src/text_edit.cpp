@@ -30,16 +30,22 @@ void TextEdit::raiseSelChange() {
     if (onSelChange) onSelChange();
 }
 
-void TextEdit::setText(std::string text) {
-    text_ = std::move(text);
-    recount();
-    selStart_ = chars_;
+// After a replacement of the text: the caret is placed, the view and the
+// handlers hear of it, text-change first.
+void TextEdit::textChanged() {
     selLength_ = 0;
     textReplaced();
     notify(Property::Text);
     notify(Property::Selection);
     raiseTextChange();
     raiseSelChange();
+}
+
+void TextEdit::setText(std::string text) {
+    text_ = std::move(text);
+    recount();
+    selStart_ = chars_;
+    textChanged();
 }
 
 void TextEdit::append(std::string_view more) {
@@ -91,12 +97,7 @@ void TextEdit::editRange(std::size_t start, std::size_t count, std::string_view 
     std::size_t inserted = utf8::length(insert);
     chars_ = chars_ - count + inserted;
     selStart_ = start + inserted;
-    selLength_ = 0;
-    textReplaced();
-    notify(Property::Text);
-    notify(Property::Selection);
-    raiseTextChange();
-    raiseSelChange();
+    textChanged();
 }
 
 bool TextEdit::handleKeyDown(const KeyEvent& key) {

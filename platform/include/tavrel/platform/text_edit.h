@@ -75,6 +75,7 @@ class TextEdit : public Control {
     void editRange(std::size_t start, std::size_t count, std::string_view insert);
 
   private:
+    void textChanged();
     void raiseTextChange();
     void raiseSelChange();
     void recount();
