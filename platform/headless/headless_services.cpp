@@ -58,10 +58,29 @@ std::optional<std::vector<std::string>> HeadlessFiles::readLines(const fs::path&
 }
 
 bool HeadlessFiles::writeLines(const fs::path& file, const std::vector<std::string>& lines) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    for (const auto& l : lines) out << l << '\n';
-    return static_cast<bool>(out);
+    // Written beside the file and moved over it, so a failed write never
+    // leaves a half-written file where the old one was.
+    fs::path temp = file;
+    temp += ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        for (const auto& l : lines) out << l << '\n';
+        out.flush();
+        if (!out) {
+            std::error_code ignored;
+            fs::remove(temp, ignored);
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::rename(temp, file, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        return false;
+    }
+    return true;
 }
 
 bool HeadlessFiles::remove(const fs::path& file) {

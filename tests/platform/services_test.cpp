@@ -94,6 +94,19 @@ TEST(FilesTest, LinesRoundTripAndAnyLineEndReads) {
     EXPECT_FALSE(files.exists(prefs));
 }
 
+TEST(FilesTest, AFailedWriteKeepsTheOldFile) {
+    TempDir tmp;
+    headless::HeadlessPlatform host({.preferencesFolder = tmp.path});
+    Files& files = host.files();
+    fs::path prefs = tmp.path / "tavrel.Prefs";
+    ASSERT_TRUE(files.writeLines(prefs, {"old"}));
+    // The file's place is taken by a folder's neighbour that cannot be written.
+    fs::create_directory(tmp.path / "tavrel.Prefs.tmp");
+    EXPECT_FALSE(files.writeLines(prefs, {"new"}));
+    EXPECT_EQ(*files.readLines(prefs), (std::vector<std::string>{"old"}));
+    EXPECT_FALSE(files.writeLines(tmp.path / "no-such-folder" / "x", {"y"}));
+}
+
 TEST(PictureTest, SizesComeFromTheFileHeaderAndMissingFilesGiveNothing) {
     TempDir tmp;
     std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x2a\0\0\0\x1b", 24);
