@@ -67,6 +67,14 @@ TEST(KeysTape, ClearFeedsALineAndOptionClearStartsTheTapeAgain) {
     EXPECT_EQ(s.tapeLines()[2], "------------------");
 }
 
+TEST(KeysTape, EscapeFeedsALineLikeC) {
+    cli::Session s;
+    s.run("5+{esc}");
+    auto lines = s.tapeLines();
+    EXPECT_EQ(lines.back(), "------------------");
+    EXPECT_EQ(lines[lines.size() - 2], "5.0     +");
+}
+
 TEST(KeysTape, StampLinesComeFromTheClock) {
     cli::Session s({U'.', {2026, 12, 11, 14, 5, 9}});
     auto lines = s.tapeLines();
