@@ -23,7 +23,44 @@ bool sameLetters(const std::string& a, std::string_view b) {
 }
 
 constexpr std::string_view kBackspace = "\b";
-constexpr std::string_view kDivisionSign = "\u00F7";
+
+// The key dispatcher's rows, tested in order; the digits are handled apart.
+// Letters marked ignoreCase match either case; the others compare by code.
+struct DispatchRow {
+    std::string_view character;
+    bool ignoreCase;
+    std::string_view key;
+    bool operatorKey;  // the display then shows a result
+    bool taken;
+};
+
+constexpr std::array<DispatchRow, 24> kDispatch{{
+    {"y", true, "BByds", false, true},
+    {" ", false, "BBspc", false, true},
+    {".", false, "PBdecimal", false, true},
+    {"+", false, "BBadd", true, true},
+    {"-", false, "BBsub", true, true},
+    {"x", false, "BBmult", true, true},
+    {"X", false, "BBmult", true, true},
+    {"*", false, "BBmult", true, true},
+    {"\\", false, "BBdiv", true, true},
+    {"?", false, "BBdiv", true, true},
+    {"=", false, "PBeq", true, true},
+    {"/", false, "BBfract", false, true},
+    {"i", true, "BBinch", false, true},
+    {"f", true, "BBft", false, true},
+    {"e", true, "BBmi", false, true},
+    {"\b", false, "BBdel", false, true},
+    {"\"", false, "BBinch", false, true},
+    {"'", false, "BBft", false, true},
+    {"C", false, "BBclear", false, false},
+    {"M", false, "BBm", false, true},
+    {"c", false, "BBcm", false, true},
+    {"m", false, "BBmm", false, true},
+    // The kilometre key's help tag names "k"; nothing else takes it.
+    {"k", false, "BBkm", false, true},
+    {"\u00F7", false, "BBdiv", true, true},
+}};
 
 struct KeypadKey {
     std::string_view control;
@@ -62,36 +99,18 @@ void calcWin::press(const std::string& controlName) {
 }
 
 bool calcWin::PBpush(const std::string& key) {
-    // Rows in order; letters ignore case, marked characters compare by code.
-    auto op = [this](const char* name) {
-        press(name);
-        calc_.clearFlag = true;
+    const bool digit = key.size() == 1 && key[0] >= '0' && key[0] <= '9';
+    if (digit) {
+        press("PB" + key);
         return true;
-    };
-    if (sameLetters(key, "y")) return press("BByds"), true;
-    if (key == " ") return press("BBspc"), true;
-    if (key.size() == 1 && key[0] >= '0' && key[0] <= '9')
-        return press(std::string("PB") + key), true;
-    if (key == ".") return press("PBdecimal"), true;
-    if (key == "+") return op("BBadd");
-    if (key == "-") return op("BBsub");
-    if (key == "x" || key == "X" || key == "*") return op("BBmult");
-    if (key == "\\" || key == "?") return op("BBdiv");
-    if (key == "=") return op("PBeq");
-    if (key == "/") return press("BBfract"), true;
-    if (sameLetters(key, "i")) return press("BBinch"), true;
-    if (sameLetters(key, "f")) return press("BBft"), true;
-    if (sameLetters(key, "e")) return press("BBmi"), true;
-    if (key == kBackspace) return press("BBdel"), true;
-    if (key == "\"") return press("BBinch"), true;
-    if (key == "'") return press("BBft"), true;
-    if (key == "C") return press("BBclear"), false;
-    if (key == "M") return press("BBm"), true;
-    if (key == "c") return press("BBcm"), true;
-    if (key == "m") return press("BBmm"), true;
-    // The kilometre key's help tag names "k"; nothing else takes it.
-    if (key == "k") return press("BBkm"), true;
-    if (key == kDivisionSign) return op("BBdiv");
+    }
+    for (const DispatchRow& row : kDispatch) {
+        const bool match = row.ignoreCase ? sameLetters(key, row.character) : key == row.character;
+        if (!match) continue;
+        press(std::string(row.key));
+        if (row.operatorKey) calc_.clearFlag = true;
+        return row.taken;
+    }
     return false;
 }
 
