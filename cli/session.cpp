@@ -3,6 +3,7 @@
 // controls' user-level entry points. The loop turns after every step.
 #include "session.h"
 
+#include "core/unit_table.h"
 #include "key_script.h"
 #include "tavrel/platform/bevel_button.h"
 #include "tavrel/platform/canvas.h"
@@ -10,17 +11,6 @@
 
 namespace tavrel::cli {
 namespace {
-
-char lowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
-    return true;
-}
 
 platform::headless::HeadlessOptions headlessOptions(const SessionOptions& o) {
     platform::headless::HeadlessOptions h;
@@ -79,7 +69,7 @@ bool Session::run(std::string_view keys, std::string* error) {
                 }
                 int row = -1;
                 for (int i = 0; i < popup->rowCount(); ++i)
-                    if (sameText(popup->list(i), step.item)) row = i;
+                    if (sameCode(popup->list(i), step.item)) row = i;
                 if (row < 0) {
                     if (error) *error = "no item \"" + step.item + "\" in " + step.text;
                     return false;

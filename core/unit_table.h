@@ -26,7 +26,7 @@ struct UnitInfo {
 // Every unit with a factor, in pop-up order ("fi" is handled by the formatter).
 std::span<const UnitInfo> unitTable();
 
-// Unit codes compare ignoring ASCII case ("NU" is "nu").
+// Unit codes, item texts and commands compare ignoring ASCII case ("NU" is "nu").
 bool sameCode(std::string_view a, std::string_view b);
 
 // The entry for a code, or nullptr ("nu", "false", "", " " and "fi" have none).

@@ -3,6 +3,7 @@
 // two display handlers finish every change of the display text.
 #include <array>
 
+#include "core/unit_table.h"
 #include "tavrel/platform/utf8.h"
 #include "ui/calc_win.h"
 
@@ -10,17 +11,6 @@ namespace tavrel::ui {
 namespace {
 
 namespace utf8 = platform::utf8;
-
-char lowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameLetters(const std::string& a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
-    return true;
-}
 
 constexpr std::string_view kBackspace = "\b";
 
@@ -105,7 +95,7 @@ bool calcWin::PBpush(const std::string& key) {
         return true;
     }
     for (const DispatchRow& row : kDispatch) {
-        const bool match = row.ignoreCase ? sameLetters(key, row.character) : key == row.character;
+        const bool match = row.ignoreCase ? sameCode(key, row.character) : key == row.character;
         if (!match) continue;
         press(std::string(row.key));
         if (row.operatorKey) calc_.clearFlag = true;
