@@ -38,8 +38,7 @@ class Parser {
     Parser(mixedUnitCU& local, const CoreServices& services) : local_(local), services_(services) {}
 
     void parse() {
-        sLen_ = static_cast<int>(local_.originalInput.size());
-        sLoc_ = sLen_;
+        sLoc_ = static_cast<int>(local_.originalInput.size());
         if (auto at = local_.originalInput.find(services_.decimalSeparator);
             at != std::string::npos)
             local_.originalInput[at] = '.';
@@ -181,7 +180,6 @@ class Parser {
     mixedUnitCU& local_;
     const CoreServices& services_;
     int sLoc_ = 0;
-    int sLen_ = 0;
 };
 
 }  // namespace

@@ -84,11 +84,6 @@ double factorFromMaster(std::string_view code, int power) {
     return power >= 0 && power <= 3 ? u->fromMasterPow[power] : std::pow(u->fromMaster, power);
 }
 
-std::string_view unitSuffix(std::string_view code) {
-    const UnitInfo* u = findUnit(code);
-    return u ? u->suffix : std::string_view{};
-}
-
 std::string_view powerSuffix(int power) {
     if (power == 2) return " sq";
     if (power == 3) return " cu";

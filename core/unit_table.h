@@ -36,8 +36,6 @@ const UnitInfo* findUnit(std::string_view code);
 double factorToMaster(std::string_view code, int power);
 // Factor from master units for a code at a power; 1 for codes without one.
 double factorFromMaster(std::string_view code, int power);
-// The display suffix of a code ("" for codes without one).
-std::string_view unitSuffix(std::string_view code);
 // " sq" for power 2, " cu" for power 3, "" otherwise.
 std::string_view powerSuffix(int power);
 
