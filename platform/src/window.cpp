@@ -62,25 +62,27 @@ void Window::setMaximumSize(int width, int height) {
     notify(WindowProperty::Limits);
 }
 
-void Window::setCloseBox(bool on) {
-    closeBox_ = on;
+// Views hear of a frame change only when something changed, as with controls.
+void Window::setFrameFlag(bool& flag, bool on) {
+    if (flag == on) return;
+    flag = on;
     notify(WindowProperty::Frame);
+}
+
+void Window::setCloseBox(bool on) {
+    setFrameFlag(closeBox_, on);
 }
 void Window::setResizable(bool on) {
-    resizable_ = on;
-    notify(WindowProperty::Frame);
+    setFrameFlag(resizable_, on);
 }
 void Window::setLiveResize(bool on) {
-    liveResize_ = on;
-    notify(WindowProperty::Frame);
+    setFrameFlag(liveResize_, on);
 }
 void Window::setZoomBox(bool on) {
-    zoomBox_ = on;
-    notify(WindowProperty::Frame);
+    setFrameFlag(zoomBox_, on);
 }
 void Window::setCollapseBox(bool on) {
-    collapseBox_ = on;
-    notify(WindowProperty::Frame);
+    setFrameFlag(collapseBox_, on);
 }
 
 void Window::setBackgroundColor(std::optional<Color> c) {

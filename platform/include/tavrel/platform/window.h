@@ -212,6 +212,7 @@ class Window : public std::enable_shared_from_this<Window> {
     Control* findControl(std::string_view name) const;
     Control* controlAt(int x, int y) const;
     void notify(WindowProperty what);
+    void setFrameFlag(bool& flag, bool on);
     bool pressDefaultButton(const KeyEvent& key);
 
     Application& app_;
