@@ -38,9 +38,13 @@ Session::Session(const SessionOptions& options)
 
 platform::Control* Session::findTarget(const std::string& name) const {
     if (platform::Control* c = win_->find(name)) return c;
+    // A caption reaches only what the user can click: shown, and inside the
+    // window (the reciprocal key "inv" lies beyond its right edge).
     for (std::size_t i = 0; i < win_->controlCount(); ++i) {
         platform::Control& c = win_->control(i);
-        if (c.isShown() && c.caption() == name) return &c;
+        const bool inside =
+            c.left() >= 0 && c.top() >= 0 && c.left() < win_->width() && c.top() < win_->height();
+        if (c.isShown() && inside && c.caption() == name) return &c;
     }
     return nullptr;
 }

@@ -3,14 +3,19 @@
 // calculation step's host: the step reads and writes the display field,
 // records on the tape and asks the pop-ups for the lock-and-follow rule.
 // Its handlers are split by concern: calc_keys.cpp (keyboard and keypad),
-// calc_units.cpp (pop-ups, conversions, unit keys), calc_win.cpp (building).
+// calc_units.cpp (pop-ups, conversions, unit keys), calc_functions.cpp
+// (square, root, reciprocal, sign, trigonometry), calc_triangle.cpp
+// (triangle keys), calc_win.cpp (building).
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/calculator.h"
 #include "core/core_services.h"
+#include "functions/triangle.h"
+#include "functions/trig.h"
 #include "tavrel/platform/application.h"
 #include "tavrel/platform/push_button.h"
 #include "tavrel/platform/window.h"
@@ -18,18 +23,12 @@
 #include "tavrel/ui/controls/my_bevel_button.h"
 #include "tavrel/ui/controls/plain_controls.h"
 #include "tavrel/ui/controls/wigits.h"
+#include "ui/bb_tri.h"
 #include "ui/edit_fract.h"
 #include "ui/pop_menu.h"
 #include "ui/tape_control.h"
 
 namespace tavrel::ui {
-
-// Triangle keys: their solving comes later; clear() is called by the clear key.
-class bbTri : public myBevelButton {
-  public:
-    using myBevelButton::myBevelButton;
-    void clear() {}
-};
 
 // The memory key: a bevel button with a drop-down list of stored values.
 class myMenuBB : public myBevelButton {
@@ -62,6 +61,12 @@ class calcWin : public platform::Window, public CalculatorHost {
     void changeUnit(const std::string& item);
     void changeLCD(const std::string& item);
     void ChangePop();
+
+    // Trigonometry: the value to store (snapped near a whole number), or an
+    // error when the operand has a unit or the result has no value.
+    std::optional<double> chkTrigTolerance(double x);
+    // Leaves inverse mode.
+    void pushInv();
 
     // Controls used across the handlers.
     EditFract& EditFract1;
@@ -99,6 +104,22 @@ class calcWin : public platform::Window, public CalculatorHost {
     // Runs a choice the user made (pop-up item, unit key, menu command):
     // selfPressed is true only while it is handled.
     void asUsersChoice(PopMenu& popup, const std::function<void()>& choice);
+
+    // Function keys (calc_functions.cpp) and triangle keys (calc_triangle.cpp).
+    void wireFunctions();
+    void wireTriangle();
+    void readDisplayIntoTemp();
+    void BBsq_myAction();
+    void BBsqrt_myAction();
+    void BBinvx_myAction();
+    void BBneg_myAction();
+    void trigKey_myAction(TrigFunction f);
+    void BBinv_myAction();
+    void togTrig_myAction();
+    void bbTri_myAction(bbTri& key, TriSide side);
+    void mSolve(bbTri& key, TriSide side);
+    void pitchSet();
+    void pitchSolve();
 
     bool unitKeyStep_ = false;  // the "=" a unit key presses keeps the key's unit and precision
     bool inChangeUnit_ = false;
