@@ -55,18 +55,34 @@ TEST_P(Transcripts, PrintExactly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cli, Transcripts,
-    ::testing::Values(Golden{"FeetPlusInches", {"3'+6\"="}, "3.5'\n"},
-                      Golden{"EachArgumentOneLine", {"3'*4'=", "\\3'="}, "12.0' sq\n4.0'\n"},
-                      Golden{"ErrorShowsEmpty", {"3'+5="}, "\n"},
-                      Golden{"State",
-                             {"--state", "1'3 3/32={PMUnit=mm}"},
-                             "383.38125m | mm | Decimal | unlocked\n"},
-                      Golden{"CommaSeparator", {"--decimal-separator=,", "2.5M+1M="}, "3,5M\n"},
-                      Golden{"TapeOfAWholeCalculation",
-                             {"--tape", "--now=2026-12-11T14:05:09", "2+1=", "C"},
-                             "3.0\n\n"
-                             "Fri, Dec 11, 2026\n2:05:09 pm\n------------------\n"
-                             "2.0     +\n1.0     =\n3.0     \u25CA\n\n------------------\n"}),
+    ::testing::Values(
+        Golden{"FeetPlusInches", {"3'+6\"="}, "3.5'\n"},
+        Golden{"EachArgumentOneLine", {"3'*4'=", "\\3'="}, "12.0' sq\n4.0'\n"},
+        Golden{"ErrorShowsEmpty", {"3'+5="}, "\n"},
+        Golden{
+            "State", {"--state", "1'3 3/32={PMUnit=mm}"}, "383.38125m | mm | Decimal | unlocked\n"},
+        Golden{"CommaSeparator", {"--decimal-separator=,", "2.5M+1M="}, "3,5M\n"},
+        Golden{"TapeOfAWholeCalculation",
+               {"--tape", "--now=2026-12-11T14:05:09", "2+1=", "C"},
+               "3.0\n\n"
+               "Fri, Dec 11, 2026\n2:05:09 pm\n------------------\n"
+               "2.0     +\n1.0     =\n3.0     \u25CA\n\n------------------\n"},
+        Golden{"FunctionKeysByCaption",
+               {"3'{x^2}", "{\u221A}", "4{shift+x^2}", "12{+/-}"},
+               "9.0' sq\n3.0'\n0.25\n-12\n"},
+        Golden{"TrigKeysAfterTheToggle",
+               {"{togTrig}30{sin}", "{inv}0.5{asin}", "90{tan}"},
+               "0.5000001943\n30.0\n-1485581.7284168\n"},
+        Golden{"RoofWithTape",
+               {"--tape", "--now=2026-12-11T14:05:09", "3'{rise}4'{run}", "{ptch}", "{ptch}",
+                "{diag}"},
+               "3.0'\n9.0\"\n36.87\n5.0'\n"
+               "Fri, Dec 11, 2026\n2:05:09 pm\n------------------\n"
+               "3.0'  rise\n4.0'   run\n9.0\" in 12\"  ptch\n36.87\u00B0  ptch\n"
+               "5.0'  diag\n"},
+        Golden{"NoValueIsAnErrorNeverInfOrNan",
+               {"0{shift+x^2}", "4{+/-}{\u221A}", "5'{rise}3'{diag}{run}", "{togTrig}2{inv}{asin}"},
+               "\n\n\n\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliInput, ReadsLinesFromStandardInput) {
@@ -79,6 +95,18 @@ TEST(CliErrors, UnknownControlIsReportedAndFails) {
     const CliRun r = runCli({"{NoSuchKey}"});
     EXPECT_NE(r.status, 0);
     EXPECT_NE(r.out.find("NoSuchKey"), std::string::npos);
+}
+
+// A caption reaches only a key the user can click: the trigonometry keys are
+// hidden until the toggle shows them, and the reciprocal key "inv" lies
+// outside the window, so {inv} finds the inverse key only once it is shown.
+TEST(CliErrors, CaptionOfAHiddenKeyIsUnknown) {
+    for (const char* keys : {"30{sin}", "4{inv}"}) {
+        const CliRun r = runCli({keys});
+        EXPECT_NE(r.status, 0) << keys;
+        EXPECT_EQ(r.out.find("0.25"), std::string::npos) << keys;
+    }
+    EXPECT_EQ(runCli({"{togTrig}{inv}0.5{asin}"}).out, "30.0\n");
 }
 
 TEST(CliErrors, UnknownOptionShowsUsage) {

@@ -34,6 +34,10 @@ TEST(KeyScript, BracedForms) {
              Row{"{shift+option+BBft}", KeyStep::Kind::Click, "BBft", 0, true, true},
              Row{"{shift+\"}", KeyStep::Kind::Type, "\"", '"', true, false},
              Row{"{PMLCD=1/16}", KeyStep::Kind::Choose, "PMLCD", 0, false, false},
+             Row{"{x^2}", KeyStep::Kind::Click, "x^2", 0, false, false},
+             Row{"{shift+x^2}", KeyStep::Kind::Click, "x^2", 0, true, false},
+             Row{"{\u221A}", KeyStep::Kind::Click, "\u221A", 0, false, false},
+             Row{"{+/-}", KeyStep::Kind::Click, "+/-", 0, false, false},
          }) {
         auto s = parseKeys(r.keys);
         ASSERT_EQ(s.size(), 1u) << r.keys;
