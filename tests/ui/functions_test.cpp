@@ -27,6 +27,8 @@ INSTANTIATE_TEST_SUITE_P(Window, UnaryKeys, ::testing::Values(
     SequenceCase{"RootOfAreaIsLength", {"9'@{\u221A}"}, {"3.0'"}, {"9.0' sq     \u221A", "3.0'     " + kMark, ""}},
     SequenceCase{"RootOfPlainNumber", {"16{\u221A}"}, {"4.0"}, {"16.0     \u221A", "4.0     " + kMark, ""}},
     SequenceCase{"RootOfSquareMetresKeepsMetres", {"9M@{\u221A}"}, {"3.0M"}, {"9.0M sq     \u221A", "3.0M     " + kMark, ""}},
+    SequenceCase{"RootCompletesPendingThenReplacesRunning", {"5+16{\u221A}"}, {"4.0"},
+                 {"5.0     +", "16.0     \u221A", "4.0     " + kMark, ""}},
     SequenceCase{"RootOfLengthRefused", {"3'{\u221A}"}, {""}, {"3.0'     \u221A"}, 1},
     SequenceCase{"SquareOfAreaRefused", {"2'{x^2}{x^2}"}, {""}, {"2.0'   x^2", "4.0' sq     " + kMark, "", "4.0' sq   x^2"}, 1},
     SequenceCase{"SquareTwiceOnPlainNumber", {"2{x^2}{x^2}"}, {"16.0"}, {"2.0   x^2", "4.0     " + kMark, "", "4.0   x^2", "16.0     " + kMark, ""}},
