@@ -70,8 +70,11 @@ void calcWin::mSolve(bbTri& key, TriSide side) {
     t.masterUnit = leg.masterUnit;
     t.unit = leg.unit;
     t.power = 1;
-    if (side == TriSide::pitch && (sameCode(leg.unit, "nu") || leg.unit.empty()))
+    if (side == TriSide::pitch && (sameCode(leg.unit, "nu") || leg.unit.empty())) {
+        // Degrees are a plain number: as a length they could not be added to one.
         t.masterUnit = leg.angle;
+        t.power = 0;
+    }
     convertGlobaltoLocalUnits(t, core_.decimalSeparator);
     calc_.cleanReg("running=temp");
     mixedUnitCU& r = *calc_.registers().runningReg;
@@ -108,11 +111,13 @@ void calcWin::pitchSolve() {
         if (sameCode(p.unit, "in")) {
             t.masterUnit = p.angle;
             t.unit = "nu";
+            t.power = 0;
             p.unit = "nu";
             calc_.cleanReg("running=temp");
         } else if (sameCode(p.unit, "nu")) {
             t.masterUnit = p.masterUnit;
             t.unit = "in";
+            t.power = 1;
             p.unit = "in";
             calc_.cleanReg("running=temp");
             p.flag = false;
