@@ -52,6 +52,9 @@ calcWin::calcWin(platform::Application& app)
     wireOpenHandlers();
     wireKeys();
     wireUnits();
+    wireMemory();
+    wireClipboard();
+    wireTape();
 }
 
 calcWin& calcWin::buildFromDesign() {
@@ -187,6 +190,7 @@ void calcWin::wireOpenHandlers() {
     get<myPushButton>("pbTapeClr").onAction = [this] {
         Tape1.clear();
         Tape1.timeStamp();
+        EditFract1.setFocus();
     };
 }
 

@@ -6,12 +6,15 @@
 // calc_units.cpp (pop-ups, conversions, unit keys), calc_win.cpp (building).
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/calculator.h"
 #include "core/core_services.h"
 #include "tavrel/platform/application.h"
+#include "tavrel/platform/printing.h"
 #include "tavrel/platform/push_button.h"
 #include "tavrel/platform/window.h"
 #include "tavrel/ui/controls/image_set.h"
@@ -19,6 +22,7 @@
 #include "tavrel/ui/controls/plain_controls.h"
 #include "tavrel/ui/controls/wigits.h"
 #include "ui/edit_fract.h"
+#include "ui/my_menu_bb.h"
 #include "ui/pop_menu.h"
 #include "ui/tape_control.h"
 
@@ -29,12 +33,6 @@ class bbTri : public myBevelButton {
   public:
     using myBevelButton::myBevelButton;
     void clear() {}
-};
-
-// The memory key: a bevel button with a drop-down list of stored values.
-class myMenuBB : public myBevelButton {
-  public:
-    using myBevelButton::myBevelButton;
 };
 
 class calcWin : public platform::Window, public CalculatorHost {
@@ -62,6 +60,22 @@ class calcWin : public platform::Window, public CalculatorHost {
     void changeUnit(const std::string& item);
     void changeLCD(const std::string& item);
     void ChangePop();
+
+    // Menu commands of the display and the tape (the clear commands press
+    // BBclear and pbTapeClr).
+    void copyCalc();
+    void pasteCalc();
+    void copyTape();
+    void pageSetup();
+    void printTape();
+    // Kept here until the application object keeps the page setup; empty
+    // until the first Page Setup or print.
+    const std::optional<platform::PageSetup>& pageSetupInUse() const { return pageSetup_; }
+
+    // Set by the application once the help window and the transparency
+    // setting exist: the context menus' "Help" and "Trans Calc" rows.
+    std::function<void()> showHelp;
+    std::function<void()> toggleTransparency;
 
     // Controls used across the handlers.
     EditFract& EditFract1;
@@ -99,6 +113,28 @@ class calcWin : public platform::Window, public CalculatorHost {
     // Runs a choice the user made (pop-up item, unit key, menu command):
     // selfPressed is true only while it is handled.
     void asUsersChoice(PopMenu& popup, const std::function<void()>& choice);
+
+    // Memory menu (calc_memory.cpp).
+    void wireMemory();
+    void BBmemory_Action();
+    void memoryRecall(int row);
+    void memoryEntry(int row, bool subtract);
+    void focusDisplayAtEnd();
+
+    // Display clipboard and context menu (calc_clipboard.cpp).
+    void wireClipboard();
+    bool EditFract1_MouseDown();
+    bool Window_MouseDown();
+    void EditFract1_DropObject(const std::string& text);
+    void ContextualMenu1_Action(const std::string& row);
+
+    // Tape interaction and printing (calc_tape.cpp).
+    void wireTape();
+    bool Tape1_MouseDown(int x, int y);
+    bool Tape1_KeyDown(const platform::KeyEvent& key);
+    bool reenterFromTape(std::size_t offset);
+    void ContextualMenu2_Action(const std::string& row);
+    std::optional<platform::PageSetup> pageSetup_;
 
     bool unitKeyStep_ = false;  // the "=" a unit key presses keeps the key's unit and precision
     bool inChangeUnit_ = false;
