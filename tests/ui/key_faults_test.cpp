@@ -47,8 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"MidTextInsertKeepsItsCaret", U'.', "15{BBspc}1/2",
                   "15 1/2 | UNIT | LCD | unlocked"},
         // A unit key with Option or Shift on a zero result keeps the precision it chose.
-        FaultCase{"OptionUnitKeyOnZeroResult", U'.', "={option+yds}",
-                  "y | yard | 1/64 | unlocked"},
+        FaultCase{"OptionUnitKeyOnZeroResult", U'.', "={option+yds}", "y | yard | 1/64 | unlocked"},
         FaultCase{"OptionMetricKeyOnZeroResult", U'.', "{togUnit}={option+mm}",
                   "m | mm | 1/100 | unlocked"},
         FaultCase{"ShiftUnitKeyOnZeroResult", U'.', "={shift+BBinch}",
