@@ -3,7 +3,9 @@
 // calculation step's host: the step reads and writes the display field,
 // records on the tape and asks the pop-ups for the lock-and-follow rule.
 // Its handlers are split by concern: calc_keys.cpp (keyboard and keypad),
-// calc_units.cpp (pop-ups, conversions, unit keys), calc_win.cpp (building).
+// calc_units.cpp (pop-ups, conversions, unit keys), calc_memory.cpp (the
+// memory menu), calc_clipboard.cpp (display clipboard and context menu),
+// calc_tape.cpp (tape clicks, keys, copy and printing), calc_win.cpp (building).
 #pragma once
 
 #include <functional>
