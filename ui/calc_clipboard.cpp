@@ -2,8 +2,6 @@
 // puts a cleaned and shortened clipboard text in its place, a drop enters
 // its characters one by one as keypad keys would. The display's context menu
 // opens on a contextual click on the display or the window background.
-#include <string_view>
-
 #include "core/unit_table.h"
 #include "tavrel/platform/contextual_menu.h"
 #include "tavrel/platform/utf8.h"

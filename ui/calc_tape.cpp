@@ -92,7 +92,10 @@ void calcWin::printTape() {
     platform::StyledText styled = Tape1.styledText();
     for (std::size_t i = 0; i < styled.paragraphCount(); ++i)
         styled.setParagraphAlignment(i, platform::Alignment::Right);
+    const std::size_t selStart = Tape1.selStart();
+    const std::size_t selLength = Tape1.selLength();
     Tape1.setStyledText(styled);
+    Tape1.setSelection(selStart, selLength);  // the user's selection survives the assignment
 
     const std::unique_ptr<platform::Graphics> surface =
         app().services().printing().printDialog(*pageSetup_);

@@ -289,10 +289,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-TEST(Printing, RightAlignsTheTapesParagraphs) {
+TEST(Printing, RightAlignsTheTapesParagraphsAndKeepsTheSelection) {
     cli::Session s;
     ASSERT_TRUE(s.run("2+1="));
+    s.window().Tape1.setSelection(2, 5);
     s.window().printTape();
+    EXPECT_EQ(s.window().Tape1.selStart(), 2u);
+    EXPECT_EQ(s.window().Tape1.selLength(), 5u);
     const platform::StyledText styled = s.window().Tape1.styledText();
     ASSERT_GT(styled.paragraphCount(), 1u);
     for (auto a : styled.paragraphAlignments()) EXPECT_EQ(a, platform::Alignment::Right);
