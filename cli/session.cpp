@@ -8,6 +8,8 @@
 #include "tavrel/platform/bevel_button.h"
 #include "tavrel/platform/canvas.h"
 #include "tavrel/platform/push_button.h"
+#include "tavrel/platform/text_area.h"
+#include "tavrel/platform/utf8.h"
 
 namespace tavrel::cli {
 namespace {
@@ -24,6 +26,55 @@ void click(platform::Control& c, platform::Modifiers mods) {
     if (auto* p = dynamic_cast<platform::PushButton*>(&c)) return p->click(mods);
     const int x = c.width() / 2, y = c.height() / 2;
     if (c.mouseDownByUser(x, y, mods)) c.mouseUpByUser(x, y, mods);
+}
+
+class HeldKeys {
+  public:
+    HeldKeys(platform::headless::HeadlessDesktop& desktop, platform::Modifiers held)
+        : desktop_(desktop) {
+        desktop_.setModifiersNow(held);
+    }
+    ~HeldKeys() { desktop_.setModifiersNow({}); }
+    HeldKeys(const HeldKeys&) = delete;
+    HeldKeys& operator=(const HeldKeys&) = delete;
+
+  private:
+    platform::headless::HeadlessDesktop& desktop_;
+};
+
+bool isNumber(const std::string& s) {
+    return !s.empty() && s.size() <= 9 && s.find_first_not_of("0123456789") == std::string::npos;
+}
+
+std::string trimmed(const std::string& s) {
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string::npos) return std::string();
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// A drop-down row by its index, or by its text ignoring case and outer spaces.
+int menuRow(const platform::BevelButton& b, const std::string& item) {
+    if (isNumber(item)) return std::stoi(item);
+    for (int i = 0; i < b.rowCount(); ++i)
+        if (sameCode(trimmed(b.rowText(i)), trimmed(item))) return i;
+    return -1;
+}
+
+// The point of the first character of a text area's line (from 0), scrolled
+// into view, by the area's own metrics.
+platform::Point firstCharacterOf(platform::TextArea& area, std::size_t line) {
+    area.setScrollPosition(static_cast<long long>(line));
+    const int lh = platform::metrics::lineHeight(area.textSize());
+    const int cw = platform::metrics::charWidth(area.textSize());
+    const std::string& t = area.text();
+    std::size_t start = 0;
+    for (std::size_t l = 0; l < line; ++l) start = t.find('\r', start) + 1;
+    const std::size_t end = t.find('\r', start);
+    const int chars = static_cast<int>(platform::utf8::length(
+        std::string_view(t).substr(start, end == std::string::npos ? end : end - start)));
+    const int x = area.alignment() == platform::Alignment::Right ? area.width() - chars * cw : 0;
+    const int y = static_cast<int>(line - area.scrollPosition()) * lh;
+    return {x + 1, y + lh / 2};
 }
 
 }  // namespace
@@ -49,8 +100,42 @@ platform::Control* Session::findTarget(const std::string& name) const {
     return nullptr;
 }
 
+bool Session::runCommand(const KeyStep& step, std::string* error, bool& done) {
+    done = true;
+    if (step.kind == KeyStep::Kind::Click && step.text == "copy") {
+        win_->copyCalc();
+    } else if (step.kind == KeyStep::Kind::Click && step.text == "paste") {
+        win_->pasteCalc();
+    } else if (step.kind == KeyStep::Kind::Choose && step.text == "paste") {
+        platform_.clipboard().setText(step.item);
+        win_->pasteCalc();
+    } else if (step.kind == KeyStep::Kind::Choose && step.text == "tape") {
+        const std::size_t lines = tapeLines().size();
+        const std::size_t n = isNumber(step.item) ? std::stoul(step.item) : 0;
+        if (n < 1 || n > lines) {
+            if (error) *error = "no tape line " + step.item;
+            return false;
+        }
+        auto& tape = win_->Tape1;
+        const platform::Point p = firstCharacterOf(tape, n - 1);
+        const platform::Modifiers mods = step.modifiers | platform::Modifiers::withOption();
+        if (tape.mouseDownByUser(p.x, p.y, mods)) tape.mouseUpByUser(p.x, p.y, mods);
+    } else {
+        done = false;
+    }
+    return true;
+}
+
 bool Session::run(std::string_view keys, std::string* error) {
     for (const KeyStep& step : parseKeys(keys)) {
+        // The keys named in a step are held for its whole length.
+        const HeldKeys held(platform_.desktop(), step.modifiers);
+        bool done = false;
+        if (!runCommand(step, error, done)) return false;
+        if (done) {
+            platform_.loop().runPending();
+            continue;
+        }
         switch (step.kind) {
             case KeyStep::Kind::Type:
                 if (win_->focus() == nullptr) win_->EditFract1.setFocus();
@@ -66,6 +151,16 @@ bool Session::run(std::string_view keys, std::string* error) {
                 break;
             }
             case KeyStep::Kind::Choose: {
+                if (auto* b = win_->find<platform::BevelButton>(step.text);
+                    b && b->rowCount() > 0) {
+                    const int row = menuRow(*b, step.item);
+                    if (!b->chooseMenuRowByUser(row, step.modifiers)) {
+                        if (error)
+                            *error = "no row \"" + step.item + "\" to choose in " + step.text;
+                        return false;
+                    }
+                    break;
+                }
                 auto* popup = win_->find<platform::PopupMenu>(step.text);
                 if (!popup) {
                     if (error) *error = "no pop-up named \"" + step.text + "\"";

@@ -15,6 +15,8 @@
 
 namespace tavrel::cli {
 
+struct KeyStep;
+
 struct SessionOptions {
     char32_t decimalSeparator = U'.';
     platform::DateTime now{2026, 1, 1, 12, 0, 0};
@@ -37,6 +39,9 @@ class Session {
     platform::headless::HeadlessPlatform& platform() { return platform_; }
 
   private:
+    // The forms that are commands rather than keys ({copy}, {paste=TEXT},
+    // {tape=N}); done tells whether the step was one.
+    bool runCommand(const KeyStep& step, std::string* error, bool& done);
     platform::Control* findTarget(const std::string& name) const;
 
     platform::headless::HeadlessPlatform platform_;

@@ -94,6 +94,11 @@ bool calcWin::PBpush(const std::string& key) {
         press("PB" + key);
         return true;
     }
+    // Where the system writes a comma, a typed comma is the decimal key too.
+    if (key == std::string(1, core_.decimalSeparator)) {
+        press("PBdecimal");
+        return true;
+    }
     for (const DispatchRow& row : kDispatch) {
         const bool match = row.ignoreCase ? sameCode(key, row.character) : key == row.character;
         if (!match) continue;
@@ -175,8 +180,11 @@ void calcWin::enterInput(const std::string& key) {
         EditFract1.setSelStart(p > 0 ? p - 1 : 0);
         return;
     }
-    EditFract1.setText(utf8::substr(text, 0, p) + key + utf8::substr(text, p, std::string::npos));
-    EditFract1.setSelStart(p + utf8::length(key));
+    const std::string entered =
+        utf8::substr(text, 0, p) + key + utf8::substr(text, p, std::string::npos);
+    EditFract1.setText(entered);
+    // A text the change handler rewrote (a mark, a blanked zero) keeps its caret at the end.
+    if (EditFract1.text() == entered) EditFract1.setSelStart(p + utf8::length(key));
 }
 
 void calcWin::EditFract1_TextChange() {
@@ -190,11 +198,16 @@ void calcWin::EditFract1_SelChange() {
         PMLCD.setEnabled(false);
         PMUnit.setEnabled(false);
         if (!bbLock.value()) {
-            // A selection by code: it must convert nothing.
+            // A selection by code: it must convert nothing, and it must not
+            // undo a user's choice that is being handled around it.
+            const bool unitChoice = PMUnit.selfPressed;
+            const bool lcdChoice = PMLCD.selfPressed;
             PMUnit.selfPressed = false;
             PMLCD.selfPressed = false;
             PMLCD.setListIndex(0);
             PMUnit.setListIndex(0);
+            PMUnit.selfPressed = unitChoice;
+            PMLCD.selfPressed = lcdChoice;
         }
     }
     EditFract1.setFocus();

@@ -54,6 +54,9 @@ calcWin::calcWin(platform::Application& app)
     wireUnits();
     wireFunctions();
     wireTriangle();
+    wireMemory();
+    wireClipboard();
+    wireTape();
 }
 
 calcWin& calcWin::buildFromDesign() {
@@ -189,6 +192,7 @@ void calcWin::wireOpenHandlers() {
     get<myPushButton>("pbTapeClr").onAction = [this] {
         Tape1.clear();
         Tape1.timeStamp();
+        EditFract1.setFocus();
     };
 }
 

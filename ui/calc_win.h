@@ -5,9 +5,12 @@
 // Its handlers are split by concern: calc_keys.cpp (keyboard and keypad),
 // calc_units.cpp (pop-ups, conversions, unit keys), calc_functions.cpp
 // (square, root, reciprocal, sign, trigonometry), calc_triangle.cpp
-// (triangle keys), calc_win.cpp (building).
+// (triangle keys), calc_memory.cpp (the memory menu), calc_clipboard.cpp
+// (display clipboard and context menu), calc_tape.cpp (tape clicks, keys,
+// copy and printing), calc_win.cpp (building).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +20,7 @@
 #include "functions/triangle.h"
 #include "functions/trig.h"
 #include "tavrel/platform/application.h"
+#include "tavrel/platform/printing.h"
 #include "tavrel/platform/push_button.h"
 #include "tavrel/platform/window.h"
 #include "tavrel/ui/controls/image_set.h"
@@ -25,16 +29,11 @@
 #include "tavrel/ui/controls/wigits.h"
 #include "ui/bb_tri.h"
 #include "ui/edit_fract.h"
+#include "ui/my_menu_bb.h"
 #include "ui/pop_menu.h"
 #include "ui/tape_control.h"
 
 namespace tavrel::ui {
-
-// The memory key: a bevel button with a drop-down list of stored values.
-class myMenuBB : public myBevelButton {
-  public:
-    using myBevelButton::myBevelButton;
-};
 
 class calcWin : public platform::Window, public CalculatorHost {
     // Declared first: the controls are built from the design table while the
@@ -67,6 +66,21 @@ class calcWin : public platform::Window, public CalculatorHost {
     std::optional<double> chkTrigTolerance(double x);
     // Leaves inverse mode.
     void pushInv();
+    // Menu commands of the display and the tape (the clear commands press
+    // BBclear and pbTapeClr).
+    void copyCalc();
+    void pasteCalc();
+    void copyTape();
+    void pageSetup();
+    void printTape();
+    // Kept here until the application object keeps the page setup; empty
+    // until the first Page Setup or print.
+    const std::optional<platform::PageSetup>& pageSetupInUse() const { return pageSetup_; }
+
+    // Set by the application once the help window and the transparency
+    // setting exist: the context menus' "Help" and "Trans Calc" rows.
+    std::function<void()> showHelp;
+    std::function<void()> toggleTransparency;
 
     // Controls used across the handlers.
     EditFract& EditFract1;
@@ -120,6 +134,27 @@ class calcWin : public platform::Window, public CalculatorHost {
     void mSolve(bbTri& key, TriSide side);
     void pitchSet();
     void pitchSolve();
+    // Memory menu (calc_memory.cpp).
+    void wireMemory();
+    void BBmemory_Action();
+    void memoryRecall(int row);
+    void memoryEntry(int row, bool subtract);
+    void focusDisplayAtEnd();
+
+    // Display clipboard and context menu (calc_clipboard.cpp).
+    void wireClipboard();
+    bool EditFract1_MouseDown();
+    bool Window_MouseDown();
+    void EditFract1_DropObject(const std::string& text);
+    void ContextualMenu1_Action(const std::string& row);
+
+    // Tape interaction and printing (calc_tape.cpp).
+    void wireTape();
+    bool Tape1_MouseDown(int x, int y);
+    bool Tape1_KeyDown(const platform::KeyEvent& key);
+    bool reenterFromTape(std::size_t offset);
+    void ContextualMenu2_Action(const std::string& row);
+    std::optional<platform::PageSetup> pageSetup_;
 
     bool unitKeyStep_ = false;  // the "=" a unit key presses keeps the key's unit and precision
     bool inChangeUnit_ = false;

@@ -2,38 +2,15 @@
 // in, display (and state and tape) out, exactly as a user scripts them.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
+
 namespace {
 
-struct CliRun {
-    std::string out;
-    int status = -1;
-};
-
-std::string quote(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-CliRun runCli(const std::vector<std::string>& args, const std::string& input = {}) {
-    std::string cmd = TAVREL_CLI;
-    for (const auto& a : args) cmd += " " + quote(a);
-    if (!input.empty()) cmd = "printf '%s' " + quote(input) + " | " + cmd;
-    cmd += " 2>&1";
-    CliRun r;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-    r.status = pclose(p);
-    return r;
-}
+using tavrel::clitest::CliRun;
+using tavrel::clitest::runCli;
 
 struct Golden {
     const char* name;
