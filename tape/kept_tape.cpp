@@ -15,7 +15,7 @@ void KeptTapeSurface::clearText() {
 
 void KeptTapeSurface::failed() {
     const std::string reason = store_->error();
-    store_ = nullptr;
+    store_.reset();
     if (onFailure) onFailure(reason);
 }
 

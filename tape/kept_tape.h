@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,8 @@ class KeptTapeSurface : public TapeSurface {
     explicit KeptTapeSurface(TapeSurface& shown) : shown_(shown) {}
 
     // The store that receives the lines from now on; none keeps nothing.
-    void keepIn(TapeStore* store) { store_ = store; }
-    TapeStore* store() const { return store_; }
+    void keepIn(std::unique_ptr<TapeStore> store) { store_ = std::move(store); }
+    TapeStore* store() const { return store_.get(); }
     // Called with the store's reason when a write fails.
     std::function<void(const std::string& reason)> onFailure;
 
@@ -38,7 +39,7 @@ class KeptTapeSurface : public TapeSurface {
     void failed();
 
     TapeSurface& shown_;
-    TapeStore* store_ = nullptr;
+    std::unique_ptr<TapeStore> store_;
 };
 
 }  // namespace tavrel

@@ -47,24 +47,22 @@ void calcWin::startTape() {
         get<myPushButton>("pbTapeClr").push();
         return;
     }
-    tapeStore_ = std::make_unique<TapeStore>(*file);
+    auto store = std::make_unique<TapeStore>(*file);
     std::string saved;
-    const bool writable = tapeStore_->open(saved);
+    const bool writable = store->open(saved);
     Tape1.clear();
     Tape1.kept().showSaved(saved);
     Tape1.kept().onFailure = [this](const std::string& reason) { tapeNotSaved(reason); };
     if (writable)
-        Tape1.kept().keepIn(tapeStore_.get());
+        Tape1.kept().keepIn(std::move(store));
     else
-        tapeNotSaved(tapeStore_->error());
+        tapeNotSaved(store->error());
     Tape1.timeStamp();
     Tape1.setScrollPosition(static_cast<long long>(Tape1.lineCount()));
 }
 
-void calcWin::tapeNotSaved(std::string reason) {
+void calcWin::tapeNotSaved(const std::string& reason) {
     // Keeping stops for this run; the preference stays as the user set it.
-    Tape1.kept().keepIn(nullptr);
-    tapeStore_.reset();
     app().services().system().messageBox(kNotSaved + reason);
 }
 
@@ -74,14 +72,15 @@ void calcWin::setKeepTape(bool on) {
     const auto file = tapeFile();
     if (!on) {
         Tape1.kept().keepIn(nullptr);
-        tapeStore_.reset();
         if (file) TapeStore(*file).remove();
         return;
     }
     if (!file) return;
-    tapeStore_ = std::make_unique<TapeStore>(*file);
-    if (!tapeStore_->replace(Tape1.text())) return tapeNotSaved(tapeStore_->error());
-    Tape1.kept().keepIn(tapeStore_.get());
+    auto store = std::make_unique<TapeStore>(*file);
+    if (store->replace(Tape1.text()))
+        Tape1.kept().keepIn(std::move(store));
+    else
+        tapeNotSaved(store->error());
 }
 
 bool calcWin::saveTapeAs() {

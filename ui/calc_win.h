@@ -74,7 +74,7 @@ class calcWin : public platform::Window, public CalculatorHost {
     void setKeepTape(bool on);
     bool keepTape() const { return keeping_.keepTape; }
     // Whether lines reach the file now: off for the run once a write failed.
-    bool keepingTape() const { return tapeStore_ != nullptr; }
+    bool keepingTape() const { return Tape1.kept().store() != nullptr; }
     std::optional<std::filesystem::path> tapeFile() const;
     // "Save Tape As…": asks for a file and writes the tape there, as CSV when
     // its name ends in .csv, else as plain text. False when cancelled or not written.
@@ -111,7 +111,7 @@ class calcWin : public platform::Window, public CalculatorHost {
     void toggleUnits();
     void showConverted(mixedUnitCU& running);
     void startTape();
-    void tapeNotSaved(std::string reason);  // by value: the store holding it goes first
+    void tapeNotSaved(const std::string& reason);
 
     bool EditFract1_KeyDown(const platform::KeyEvent& key);
     bool Window_KeyDown(const platform::KeyEvent& key);
@@ -125,7 +125,6 @@ class calcWin : public platform::Window, public CalculatorHost {
     void asUsersChoice(PopMenu& popup, const std::function<void()>& choice);
 
     TapeKeeping keeping_;
-    std::unique_ptr<TapeStore> tapeStore_;  // set while lines are kept
     bool unitKeyStep_ = false;  // the "=" a unit key presses keeps the key's unit and precision
     bool inChangeUnit_ = false;
     bool inChangeLCD_ = false;

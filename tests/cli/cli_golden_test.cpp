@@ -1,6 +1,7 @@
 // Golden transcripts: whole sequences through the command-line program, keys
 // in, display (and state and tape) out, exactly as a user scripts them.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -85,7 +86,8 @@ TEST(CliInput, ReadsLinesFromStandardInput) {
 
 // Scripts build one tape over several calls, as the desktop program keeps it between runs.
 TEST(CliTapeFile, KeepsTheTapeAcrossInvocations) {
-    const std::string file = testing::TempDir() + "tavrel-cli-tape-file.txt";
+    const std::string file =
+        testing::TempDir() + "tavrel-cli-tape-file-" + std::to_string(::getpid()) + ".txt";
     std::remove(file.c_str());
     EXPECT_EQ(runCli({"--tape-file=" + file, "--now=2026-12-11T14:05:09", "2+1="}).out, "3.0\n");
     const CliRun r = runCli({"--tape-file=" + file, "--now=2026-12-12T08:00:00", "--tape", "5+"});

@@ -4,6 +4,7 @@
 #include "tape/tape_store.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
@@ -24,7 +25,8 @@ struct TempFolder : ::testing::Test {
         std::string name = std::string(info->test_suite_name()) + "-" + info->name();
         for (char& c : name)
             if (c == '/') c = '-';
-        dir = fs::temp_directory_path() / ("tavrel-tape-store-" + name);
+        dir = fs::temp_directory_path() /
+              ("tavrel-tape-store-" + std::to_string(::getpid()) + "-" + name);
         fs::remove_all(dir);
         fs::create_directories(dir);
         file = dir / "tape.txt";
@@ -147,16 +149,16 @@ TEST_F(TempFolder, KeptSurfaceShowsEveryLineAndReportsTheFirstFailureOnce) {
     KeptTapeSurface kept(shown);
     std::vector<std::string> failures;
     kept.onFailure = [&](const std::string& reason) { failures.push_back(reason); };
-    TapeStore store(file);
+    auto store = std::make_unique<TapeStore>(file);
     std::string saved;
-    ASSERT_TRUE(store.open(saved));
-    kept.keepIn(&store);
+    ASSERT_TRUE(store->open(saved));
+    kept.keepIn(std::move(store));
     kept.showSaved("saved\r");
     kept.append("1.0     +\r");
     EXPECT_EQ(read(), "1.0     +\n");
 
     // The file's place becomes a folder: the next write fails.
-    store.remove();
+    kept.store()->remove();
     fs::create_directory(file);
     kept.clearText();
     kept.append("2.0     +\r");

@@ -2,6 +2,7 @@
 // across sessions, cleared with it, turned off, a damaged or unwritable
 // file, and Save Tape As in plain text and CSV (read back by a CSV parser).
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
@@ -32,7 +33,8 @@ struct TapeFiles : ::testing::Test {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string(info->test_suite_name()) + "-" + info->name();
         std::replace(name.begin(), name.end(), '/', '-');
-        dir = fs::temp_directory_path() / ("tavrel-tape-files-" + name);
+        dir = fs::temp_directory_path() /
+              ("tavrel-tape-files-" + std::to_string(::getpid()) + "-" + name);
         fs::remove_all(dir);
         fs::create_directories(dir);
         file = dir / "tape.txt";
@@ -171,7 +173,8 @@ TEST_F(TapeFiles, AWriteFailingMidRunStopsKeepingWithOneMessage) {
 }
 
 TEST(TapeDataFolder, TheTapeIsKeptInTheDataFolder) {
-    const fs::path dir = fs::temp_directory_path() / "tavrel-tape-data-folder";
+    const fs::path dir =
+        fs::temp_directory_path() / ("tavrel-tape-data-folder-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     {
         platform::headless::HeadlessPlatform host(
