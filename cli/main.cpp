@@ -13,8 +13,8 @@
 namespace {
 
 int usage(std::ostream& out, int code) {
-    out << "usage: tavrel-cli [--tape] [--state] [--decimal-separator=C] "
-           "[--now=YYYY-MM-DDTHH:MM:SS] [KEYS ...]\n";
+    out << "usage: tavrel-cli [--tape] [--csv] [--tape-file=PATH] [--state] "
+           "[--decimal-separator=C] [--now=YYYY-MM-DDTHH:MM:SS] [KEYS ...]\n";
     return code;
 }
 
@@ -28,12 +28,17 @@ bool parseNow(const std::string& s, tavrel::platform::DateTime& t) {
 int main(int argc, char** argv) {
     bool showTape = false;
     bool showState = false;
+    bool showCsv = false;
     tavrel::cli::SessionOptions options;
     std::vector<std::string> keys;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--tape") {
             showTape = true;
+        } else if (a == "--csv") {
+            showCsv = true;
+        } else if (a.rfind("--tape-file=", 0) == 0 && a.size() > 12) {
+            options.tapeFile = a.substr(12);
         } else if (a == "--state") {
             showState = true;
         } else if (a.rfind("--decimal-separator=", 0) == 0 && a.size() == 21) {
@@ -73,5 +78,11 @@ int main(int argc, char** argv) {
     }
     if (showTape)
         for (const auto& line : session.tapeLines()) std::cout << line << '\n';
+    if (showCsv) std::cout << session.tapeCsv();
+    // Message boxes (the tape file that cannot be written) go to standard error.
+    for (const auto& message : session.platform().system().messages()) {
+        std::cerr << "tavrel-cli: " << message << '\n';
+        status = 1;
+    }
     return status;
 }

@@ -5,6 +5,7 @@
 
 #include "core/unit_table.h"
 #include "key_script.h"
+#include "tape/tape_csv.h"
 #include "tavrel/platform/bevel_button.h"
 #include "tavrel/platform/canvas.h"
 #include "tavrel/platform/push_button.h"
@@ -81,7 +82,7 @@ platform::Point firstCharacterOf(platform::TextArea& area, std::size_t line) {
 
 Session::Session(const SessionOptions& options)
     : platform_(headlessOptions(options)), app_(platform_) {
-    win_ = app_.makeWindow<ui::calcWin>();
+    win_ = app_.makeWindow<ui::calcWin>(ui::TapeKeeping{options.keepTape, options.tapeFile});
     win_->show();
     win_->EditFract1.setFocus();
     platform_.loop().runPending();
@@ -203,6 +204,14 @@ std::vector<std::string> Session::tapeLines() const {
         }
     }
     return lines;
+}
+
+}  // namespace tavrel::cli
+
+namespace tavrel::cli {
+
+std::string Session::tapeCsv() const {
+    return tavrel::tapeCsv(win_->Tape1.text(), win_->coreServices().decimalSeparator);
 }
 
 }  // namespace tavrel::cli

@@ -3,6 +3,7 @@
 // virtual, so the visible presses cost nothing.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,6 +21,9 @@ struct KeyStep;
 struct SessionOptions {
     char32_t decimalSeparator = U'.';
     platform::DateTime now{2026, 1, 1, 12, 0, 0};
+    // Keeps the tape in this file across sessions; none keeps nothing.
+    std::optional<std::filesystem::path> tapeFile = std::nullopt;
+    bool keepTape = true;  // the keepTape preference
 };
 
 class Session {
@@ -33,6 +37,8 @@ class Session {
     std::string displayLine(bool withState) const;
     // The tape, one entry per line.
     std::vector<std::string> tapeLines() const;
+    // The tape as CSV rows under a header.
+    std::string tapeCsv() const;
 
     ui::calcWin& window() { return *win_; }
     platform::Application& app() { return app_; }

@@ -37,7 +37,7 @@ platform::Color rgb(std::int64_t v) {
 
 }  // namespace
 
-calcWin::calcWin(platform::Application& app)
+calcWin::calcWin(platform::Application& app, TapeKeeping keeping)
     : platform::Window(app, "calcWin", platform::WindowKind::GlobalFloating),
       core_{localSeparator(app), [&app] { app.services().system().beep(); }},
       calc_(*this, core_),
@@ -48,7 +48,8 @@ calcWin::calcWin(platform::Application& app)
       PMLCD(get<PopMenu>("PMLCD")),
       bbLock(get<myBevelButton>("bbLock")),
       Tape1(get<Tape>("Tape1")),
-      PBeq(get<platform::PushButton>("PBeq")) {
+      PBeq(get<platform::PushButton>("PBeq")),
+      keeping_(std::move(keeping)) {
     wireOpenHandlers();
     wireKeys();
     wireUnits();
@@ -187,8 +188,9 @@ void calcWin::wireOpenHandlers() {
         PMLCD.setListIndex(0);
         PMLCD.selfPressed = false;
     };
-    // Every run's tape starts with its date, time and separator.
-    Tape1.myOpen = [this] { get<myPushButton>("pbTapeClr").push(); };
+    // Every run's tape starts with its date, time and separator, below the
+    // saved tape when it is kept.
+    Tape1.myOpen = [this] { startTape(); };
     get<myPushButton>("pbTapeClr").onAction = [this] {
         Tape1.clear();
         Tape1.timeStamp();

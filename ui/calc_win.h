@@ -11,6 +11,7 @@
 #pragma once
 
 #include <functional>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@
 #include "core/core_services.h"
 #include "functions/triangle.h"
 #include "functions/trig.h"
+#include "tape/tape_store.h"
 #include "tavrel/platform/application.h"
 #include "tavrel/platform/printing.h"
 #include "tavrel/platform/push_button.h"
@@ -35,6 +37,13 @@
 
 namespace tavrel::ui {
 
+// Keeping the tape between runs: the keepTape preference, and the file to
+// keep it in (none: tape.txt in the data folder).
+struct TapeKeeping {
+    bool keepTape = true;
+    std::optional<std::filesystem::path> file;
+};
+
 class calcWin : public platform::Window, public CalculatorHost {
     // Declared first: the controls are built from the design table while the
     // references below are bound, and the tape control needs the registers.
@@ -43,7 +52,7 @@ class calcWin : public platform::Window, public CalculatorHost {
     ImageSet images_;
 
   public:
-    explicit calcWin(platform::Application& app);
+    explicit calcWin(platform::Application& app, TapeKeeping keeping = {});
 
     Calculator& calculator() { return calc_; }
     ImageSet& images() { return images_; }
@@ -55,6 +64,18 @@ class calcWin : public platform::Window, public CalculatorHost {
     void enterInput(const std::string& key);
     void setDisplay();
     void activateSelf();
+
+    // The keepTape preference: on, every tape line is also kept in the tape
+    // file (turned on during a run, the file takes the tape as it stands);
+    // off, the file is removed.
+    void setKeepTape(bool on);
+    bool keepTape() const { return keeping_.keepTape; }
+    // Whether lines reach the file now: off for the run once a write failed.
+    bool keepingTape() const { return Tape1.kept().store() != nullptr; }
+    std::optional<std::filesystem::path> tapeFile() const;
+    // "Save Tape As…": asks for a file and writes the tape there, as CSV when
+    // its name ends in .csv, else as plain text. False when cancelled or not written.
+    bool saveTapeAs();
 
     // Unit and precision conversions of the running value.
     void changeUnit(const std::string& item);
@@ -107,6 +128,8 @@ class calcWin : public platform::Window, public CalculatorHost {
     void unitKey(const std::string& keyName);
     void toggleUnits();
     void showConverted(mixedUnitCU& running);
+    void startTape();
+    void tapeNotSaved(const std::string& reason);
 
     bool EditFract1_KeyDown(const platform::KeyEvent& key);
     bool Window_KeyDown(const platform::KeyEvent& key);
@@ -156,6 +179,7 @@ class calcWin : public platform::Window, public CalculatorHost {
     void ContextualMenu2_Action(const std::string& row);
     std::optional<platform::PageSetup> pageSetup_;
 
+    TapeKeeping keeping_;
     bool unitKeyStep_ = false;  // the "=" a unit key presses keeps the key's unit and precision
     bool inChangeUnit_ = false;
     bool inChangeLCD_ = false;

@@ -1,11 +1,14 @@
 // The tape control: a read-only text area whose whole state is its text.
 // The line forms come from the tape module; this class binds them to the
-// area (appending, caret, scrolling) and raises myOpen when it opens.
+// area (appending, caret, scrolling) and raises myOpen when it opens. Lines
+// pass through a kept surface, which also writes them to the tape file once
+// the window gives it a store.
 #pragma once
 
 #include <functional>
 #include <string>
 
+#include "tape/kept_tape.h"
 #include "tape/tape.h"
 #include "tavrel/platform/text_area.h"
 
@@ -32,7 +35,8 @@ class Tape : public platform::TextArea {
     Tape(platform::Window& window, std::string name, const Registers& registers, StampSource now)
         : platform::TextArea(window, std::move(name)),
           surface_(*this),
-          tape_(surface_, registers, std::move(now)) {}
+          kept_(surface_),
+          tape_(kept_, registers, std::move(now)) {}
 
     std::function<void()> myOpen;
 
@@ -42,6 +46,7 @@ class Tape : public platform::TextArea {
     void lineFeed() { tape_.lineFeed(); }
     void carriageReturn() { tape_.carriageReturn(); }
     void insertAtEnd() { tape_.insertAtEnd(); }
+    KeptTapeSurface& kept() { return kept_; }
 
     void opened() override {
         platform::TextArea::opened();
@@ -50,6 +55,7 @@ class Tape : public platform::TextArea {
 
   private:
     TextAreaTapeSurface surface_;
+    KeptTapeSurface kept_;
     tavrel::Tape tape_;
 };
 

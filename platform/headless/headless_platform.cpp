@@ -9,7 +9,7 @@ namespace tavrel::platform::headless {
 HeadlessPlatform::HeadlessPlatform(HeadlessOptions options)
     : clock_(options.start),
       loop_(clock_),
-      files_(std::move(options.preferencesFolder)),
+      files_(std::move(options.preferencesFolder), std::move(options.dataFolder)),
       http_(loop_),
       resources_(std::move(options.resourcesFolder)) {
     locale_.setDecimalSeparator(options.decimalSeparator);

@@ -119,6 +119,15 @@ std::optional<int> HeadlessDesktop::popupMenu(const std::vector<std::string>& ro
     return std::nullopt;
 }
 
+std::optional<fs::path> HeadlessDesktop::saveFileDialog(const std::string& prompt,
+                                                        const std::string& suggestedName) {
+    saveShown_.push_back({prompt, suggestedName});
+    if (saveAnswers_.empty()) return std::nullopt;
+    auto answer = std::move(saveAnswers_.front());
+    saveAnswers_.pop_front();
+    return answer;
+}
+
 void HeadlessPrinting::setPageSetupAnswer(bool ok, std::optional<PageSetup> apply) {
     setupOk_ = ok;
     apply_ = apply;

@@ -1,6 +1,7 @@
 // Golden transcripts: whole sequences through the command-line program, keys
 // in, display (and state and tape) out, exactly as a user scripts them.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -59,13 +60,47 @@ INSTANTIATE_TEST_SUITE_P(
                "5.0'  diag\n"},
         Golden{"NoValueIsAnErrorNeverInfOrNan",
                {"0{shift+x^2}", "4{+/-}{\u221A}", "5'{rise}3'{diag}{run}", "{togTrig}2{inv}{asin}"},
-               "\n\n\n\n"}),
+               "\n\n\n\n"},
+        Golden{"TapeAsCsv",
+               {"--csv", "--now=2026-12-11T14:05:09", "3'6 1/2-4'="},
+               "-0'-5 1/2\"\n"
+               "date,time,value,tag,number,unit\n"
+               "\"Fri, Dec 11, 2026\",2:05:09 pm,\"3'-6 1/2\"\"\",-,3.5416666667,ft\n"
+               "\"Fri, Dec 11, 2026\",2:05:09 pm,4.0',=,4.0,ft\n"
+               "\"Fri, Dec 11, 2026\",2:05:09 pm,\"-0'-5 1/2\"\"\",\u25CA,"
+               "-0.4583333333,ft\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliInput, ReadsLinesFromStandardInput) {
     const CliRun r = runCli({}, "5+5=\n*2=\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "10.0\n20.0\n");
+}
+
+// Scripts build one tape over several calls, as the desktop program keeps it between runs.
+TEST(CliTapeFile, KeepsTheTapeAcrossInvocations) {
+    const std::string file =
+        testing::TempDir() + "tavrel-cli-tape-file-" + std::to_string(::getpid()) + ".txt";
+    std::remove(file.c_str());
+    EXPECT_EQ(runCli({"--tape-file=" + file, "--now=2026-12-11T14:05:09", "2+1="}).out, "3.0\n");
+    const CliRun r = runCli({"--tape-file=" + file, "--now=2026-12-12T08:00:00", "--tape", "5+"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "5.0\n"
+              "Fri, Dec 11, 2026\n2:05:09 pm\n------------------\n"
+              "2.0     +\n1.0     =\n3.0     \u25CA\n\n"
+              "Sat, Dec 12, 2026\n8:00:00 am\n------------------\n"
+              "5.0     +\n");
+    std::remove(file.c_str());
+}
+
+TEST(CliTapeFile, AFileThatCannotBeWrittenIsReportedOnceAndFails) {
+    const CliRun r = runCli({"--tape-file=/dev/null/tape.txt", "2+1=", "*2="});
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.out.find("3.0\n6.0\n"), std::string::npos);
+    const auto message = r.out.find("tavrel-cli: The tape cannot be saved: /dev/null/tape.txt: ");
+    EXPECT_NE(message, std::string::npos) << r.out;
+    EXPECT_EQ(message, r.out.rfind("The tape cannot be saved") - 12);  // only once
 }
 
 TEST(CliErrors, UnknownControlIsReportedAndFails) {

@@ -54,6 +54,9 @@ class Files {
     virtual ~Files() = default;
     // The user's preferences folder; none when it cannot be had.
     virtual std::optional<std::filesystem::path> preferencesFolder() const = 0;
+    // The folder for the program's own data (the kept tape); none when it
+    // cannot be had. It need not exist yet.
+    virtual std::optional<std::filesystem::path> dataFolder() const = 0;
     virtual bool exists(const std::filesystem::path& file) const = 0;
     // Lines without their ends; CR, LF and CR LF all end a line. None if unreadable.
     virtual std::optional<std::vector<std::string>> readLines(
@@ -85,6 +88,10 @@ class Desktop {
     virtual void animateResize(Window& window, int width, int height) = 0;
     // Shows a contextual menu at a screen point; the chosen row index or none.
     virtual std::optional<int> popupMenu(const std::vector<std::string>& rows, Point at) = 0;
+    // Asks where to save a file, proposing a name; the chosen file or none
+    // when the user cancels. The dialog itself asks before replacing a file.
+    virtual std::optional<std::filesystem::path> saveFileDialog(
+        const std::string& prompt, const std::string& suggestedName) = 0;
 };
 
 class Resources {

@@ -18,6 +18,7 @@ namespace tavrel::platform::headless {
 
 struct HeadlessOptions {
     std::optional<std::filesystem::path> preferencesFolder = std::nullopt;
+    std::optional<std::filesystem::path> dataFolder = std::nullopt;
     std::optional<std::filesystem::path> resourcesFolder = std::nullopt;
     DateTime start{2024, 1, 1, 9, 0, 0};
     char32_t decimalSeparator = U'.';

@@ -61,10 +61,12 @@ class HeadlessLocale : public Locale {
 // Real files (tests give a temporary folder); type codes kept in memory.
 class HeadlessFiles : public Files {
   public:
-    explicit HeadlessFiles(std::optional<std::filesystem::path> preferencesFolder)
-        : prefs_(std::move(preferencesFolder)) {}
+    explicit HeadlessFiles(std::optional<std::filesystem::path> preferencesFolder,
+                           std::optional<std::filesystem::path> dataFolder = std::nullopt)
+        : prefs_(std::move(preferencesFolder)), data_(std::move(dataFolder)) {}
 
     std::optional<std::filesystem::path> preferencesFolder() const override { return prefs_; }
+    std::optional<std::filesystem::path> dataFolder() const override { return data_; }
     bool exists(const std::filesystem::path& file) const override;
     std::optional<std::vector<std::string>> readLines(
         const std::filesystem::path& file) const override;
@@ -77,6 +79,7 @@ class HeadlessFiles : public Files {
 
   private:
     std::optional<std::filesystem::path> prefs_;
+    std::optional<std::filesystem::path> data_;
     std::map<std::filesystem::path, std::string> typeCodes_;
 };
 
@@ -103,6 +106,19 @@ class HeadlessDesktop : public Desktop {
     std::optional<int> popupMenu(const std::vector<std::string>& rows, Point at) override;
     const std::vector<std::vector<std::string>>& shownPopups() const { return shown_; }
 
+    // Answers the next save-file dialogs in order; none cancels. With no
+    // answer queued the dialog is cancelled.
+    void answerSaveFile(std::optional<std::filesystem::path> file) {
+        saveAnswers_.push_back(std::move(file));
+    }
+    std::optional<std::filesystem::path> saveFileDialog(const std::string& prompt,
+                                                        const std::string& suggestedName) override;
+    struct SaveDialog {
+        std::string prompt;
+        std::string suggestedName;
+    };
+    const std::vector<SaveDialog>& shownSaveDialogs() const { return saveShown_; }
+
   private:
     Modifiers modifiers_;
     Point mouse_;
@@ -111,6 +127,8 @@ class HeadlessDesktop : public Desktop {
     int resizes_ = 0;
     std::deque<std::optional<std::string>> answers_;
     std::vector<std::vector<std::string>> shown_;
+    std::deque<std::optional<std::filesystem::path>> saveAnswers_;
+    std::vector<SaveDialog> saveShown_;
 };
 
 struct PrintedJob {
