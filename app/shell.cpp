@@ -7,6 +7,8 @@
 
 #include "app/prefs_win.h"
 #include "app/product.h"
+#include "app/win_version_check.h"
+#include "tavrel/platform/timer.h"
 
 namespace tavrel::app {
 
@@ -37,6 +39,41 @@ prefsWin& Shell::PrefsWin() {
 
 prefsWin* Shell::existingPrefsWin() const {
     return alive(prefsWin_);
+}
+
+WinVersionCheck& Shell::VersionCheck() {
+    if (auto* w = existingVersionCheck()) return *w;
+    auto w = app_.makeWindow<WinVersionCheck>(*this);
+    versionCheck_ = w;
+    return *w;
+}
+
+WinVersionCheck* Shell::existingVersionCheck() const {
+    return alive(versionCheck_);
+}
+
+void Shell::wireUpdateTimer() {
+    if (auto* t = calc_.window().find<platform::Timer>("TimerCheckUpdates"))
+        t->onAction = [this] { TimerCheckUpdates_Action(); };
+}
+
+void Shell::TimerCheckUpdates_Action() {
+    guarded("failed in calcWin.TimerCheckUpdate.action", [&] {
+        constexpr double kWeek = 6.048e5;
+        const double now = app_.services().clock().secondsSince1904();
+        const double last = prefs_.GetPrefDouble("lastUpdateCheck", now);
+        if (last + kWeek < now && PrefsWin().checkUpdate.value()) {
+            VersionCheck().checkForUpdate();
+            prefs_.SetPrefDouble("lastUpdateCheck", now);
+            prefs_.WritePrefsFile();
+        }
+    });
+}
+
+void Shell::checkForUpdateNow() {
+    WinVersionCheck& w = VersionCheck();
+    w.checkForUpdate();
+    w.showAsSheetOf(calc_.window());
 }
 
 std::string Shell::updateHost() const {

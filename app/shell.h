@@ -60,6 +60,8 @@ class Shell {
 
     // TimerCheckUpdates of calcWin: the check at most once a week.
     void TimerCheckUpdates_Action();
+    // Gives the calculator window's TimerCheckUpdates its action.
+    void wireUpdateTimer();
     // The menu command: a check now, the result in a modal sheet.
     void checkForUpdateNow();
 

@@ -3,13 +3,16 @@
 // the shell that owns the preferences, update, about and help windows.
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "app/calc_win_link.h"
 #include "app/pref_store.h"
 #include "app/shell.h"
+#include "tavrel/platform/headless/curl_http.h"
 #include "tavrel/platform/headless/headless_platform.h"
 #include "tavrel/platform/timer.h"
 #include "temp_dir.h"
@@ -24,17 +27,36 @@ struct ShellFixture {
     std::shared_ptr<ui::calcWin> calc;
     std::unique_ptr<CalcWinAdapter> link;
     PrefStore prefs{host.files()};
+    std::unique_ptr<platform::headless::CurlHttp> curl;
     std::unique_ptr<Shell> shell;
 
-    // prefsFile: the file's text before start-up, none for no file.
+    // prefsFile: the file's text before start-up, none for no file. With
+    // real HTTP options the update check talks to real servers.
     explicit ShellFixture(std::optional<std::string> prefsFile = std::nullopt,
-                          ShellOptions options = {})
-        : host(platform::headless::HeadlessOptions{.preferencesFolder = dir.path}) {
+                          std::optional<platform::headless::CurlHttpOptions> realHttp = {},
+                          platform::HttpTransport* http = nullptr)
+        : host(platform::headless::HeadlessOptions{.preferencesFolder = dir.path,
+                                                   .start = {2026, 3, 10, 9, 0, 0}}) {
         if (prefsFile) dir.write("tavrel.Prefs", *prefsFile);
         calc = app.makeWindow<ui::calcWin>();
         link = std::make_unique<CalcWinAdapter>(*calc);
         prefs.InitPrefFile(kPrefsFileName);
-        shell = std::make_unique<Shell>(app, prefs, *link, options);
+        if (realHttp) {
+            curl = std::make_unique<platform::headless::CurlHttp>(host.loop(), *realHttp);
+            http = curl.get();
+        }
+        shell = std::make_unique<Shell>(app, prefs, *link, ShellOptions{http});
+    }
+    // Turns the loop, in real time, until the condition holds (false after 10 s).
+    template <class Pred>
+    bool turnUntil(Pred done) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > deadline) return false;
+            host.loop().advanceMs(10);
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        return true;
     }
     std::string prefsFile() const { return dir.read("tavrel.Prefs"); }
     // What a fresh store reads from the file now.
