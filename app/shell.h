@@ -47,7 +47,9 @@ class Shell {
     // windows shown) when it does not exist.
     prefsWin& PrefsWin();
     WinVersionCheck& VersionCheck();
-    aboutTavrel& AboutTavrel();
+    // The about window may close within its own opening (the start-up
+    // bypass); the pointer then holds a closed window.
+    std::shared_ptr<aboutTavrel> AboutTavrel();
     helpWindow& HelpWindow();
     // The windows that exist now, or nullptr.
     prefsWin* existingPrefsWin() const;
