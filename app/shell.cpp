@@ -113,6 +113,10 @@ std::string Shell::updateHost() const {
     return host.empty() ? std::string(kUpdateHost) : host;
 }
 
+void Shell::openWebsite() const {
+    app_.services().system().openUrl("http://" + updateHost() + std::string(kSitePath));
+}
+
 void Shell::guarded(std::string_view failure, const std::function<void()>& body) const {
     try {
         body();

@@ -59,6 +59,8 @@ class Shell {
 
     // The web site's host: the preference updateHost, else the program's own.
     std::string updateHost() const;
+    // The web site's page in the user's browser (More Info, the website command).
+    void openWebsite() const;
 
     // TimerCheckUpdates of calcWin: the check at most once a week.
     void TimerCheckUpdates_Action();
