@@ -123,6 +123,9 @@ struct ToolSpec {
     ComputeFn compute;
 };
 
+// What a field of this kind takes, in a few words (listings and help tags).
+std::string_view describeKind(FieldKind kind);
+
 // Every tool, in menu order.
 std::span<const ToolSpec> tools();
 // By name, ignoring ASCII case; nullptr when there is none.

@@ -241,7 +241,31 @@ constexpr bool fits() {
 }
 static_assert(fits());
 
+struct KindText {
+    FieldKind kind;
+    std::string_view text;
+};
+// clang-format off
+constexpr std::array kKindTexts{
+    KindText{K::Length,     "length; a plain number is inches"},
+    KindText{K::FeetLength, "length; a plain number is feet"},
+    KindText{K::Area,       "area; a plain number is square feet"},
+    KindText{K::Pitch,      "pitch in 12, or degrees ending in \u00B0"},
+    KindText{K::Angle,      "angle in degrees"},
+    KindText{K::Count,      "whole number"},
+    KindText{K::Money,      "amount of money"},
+    KindText{K::Percent,    "percent"},
+    KindText{K::Precision,  "2, 4, 8, 16, 32, 64 or decimal"},
+};
+// clang-format on
+
 }  // namespace
+
+std::string_view describeKind(FieldKind kind) {
+    for (const KindText& k : kKindTexts)
+        if (k.kind == kind) return k.text;
+    return {};
+}
 
 std::span<const ToolSpec> tools() {
     return kTools;

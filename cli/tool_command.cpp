@@ -14,37 +14,13 @@ namespace tavrel::cli {
 namespace {
 
 constexpr std::string_view kOption = "--tool=";
-
-std::string_view kindName(builder::FieldKind k) {
-    using K = builder::FieldKind;
-    switch (k) {
-        case K::Length:
-            return "length, inches";
-        case K::FeetLength:
-            return "length, feet";
-        case K::Area:
-            return "area, square feet";
-        case K::Pitch:
-            return "pitch, in 12 or degrees";
-        case K::Angle:
-            return "angle, degrees";
-        case K::Count:
-            return "count";
-        case K::Money:
-            return "money";
-        case K::Percent:
-            return "percent";
-        case K::Precision:
-            return "2 to 64 or decimal";
-    }
-    return {};
-}
+constexpr std::string_view kSeparator = "--decimal-separator=";
 
 void listTools(std::ostream& out) {
     for (const builder::ToolSpec& t : builder::tools()) {
         out << t.name << ": " << t.title << '\n';
         for (const builder::FieldSpec& f : t.fields) {
-            out << "  " << f.name << " (" << kindName(f.kind) << ")";
+            out << "  " << f.name << " (" << builder::describeKind(f.kind) << ")";
             if (!f.defaultText.empty()) out << " = " << f.defaultText;
             if (!f.metricDefault.empty()) out << ", " << f.metricDefault << " when metric";
             if (f.defaultText.empty()) out << (f.required ? " required" : " optional");
@@ -63,12 +39,16 @@ int fail(std::ostream& err, const std::string& message) {
 std::optional<int> runToolCommand(int argc, char** argv, std::ostream& out, std::ostream& err) {
     std::string_view toolName;
     std::vector<std::string_view> rest;
+    CoreServices services;
     bool asked = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
         if (a.substr(0, kOption.size()) == kOption && !asked) {
             asked = true;
             toolName = a.substr(kOption.size());
+        } else if (a.substr(0, kSeparator.size()) == kSeparator &&
+                   a.size() == kSeparator.size() + 1) {
+            services.decimalSeparator = a.back();
         } else {
             rest.push_back(a);
         }
@@ -88,7 +68,7 @@ std::optional<int> runToolCommand(int argc, char** argv, std::ostream& out, std:
             return fail(err, "expected FIELD=VALUE, not \"" + std::string(a) + "\"");
         given.push_back({a.substr(0, eq), a.substr(eq + 1)});
     }
-    const builder::Evaluation e = builder::evaluate(*tool, given, CoreServices{});
+    const builder::Evaluation e = builder::evaluate(*tool, given, services);
     if (!e.ok()) return fail(err, e.error);
     for (const builder::ResultText& r : e.results) {
         if (r.items.empty()) continue;

@@ -53,31 +53,6 @@ std::string fieldLabel(const builder::FieldSpec& f) {
     return s;
 }
 
-std::string_view kindHelp(builder::FieldKind k) {
-    using K = builder::FieldKind;
-    switch (k) {
-        case K::Length:
-            return "a length; a plain number is inches";
-        case K::FeetLength:
-            return "a length; a plain number is feet";
-        case K::Area:
-            return "an area; a plain number is square feet";
-        case K::Pitch:
-            return "inches of rise per 12 of run, or degrees ending in \u00B0";
-        case K::Angle:
-            return "an angle in degrees";
-        case K::Count:
-            return "a whole number";
-        case K::Money:
-            return "an amount of money";
-        case K::Percent:
-            return "a percentage";
-        case K::Precision:
-            return "2, 4, 8, 16, 32, 64 or decimal";
-    }
-    return {};
-}
-
 // Joins what each item of a result shows, one item per line.
 std::string itemLines(const std::vector<std::string>& items) {
     std::string s;
@@ -133,7 +108,7 @@ void toolsWin::buildTool(std::size_t row) {
         label.setTextSize(kTextSize);
         auto& field = addIn<platform::TextField>(*c.group, controlName("field", t.name, f.name));
         field.setCaption(std::string(f.title));
-        field.setHelpTag(std::string(f.name) + ": " + std::string(kindHelp(f.kind)));
+        field.setHelpTag(std::string(f.name) + ": " + std::string(builder::describeKind(f.kind)));
         field.setTextSize(kTextSize);
         field.onTextChange = [this] { evaluateTool(); };
         field.onKeyDown = [this, i](const platform::KeyEvent& key) { return fieldKeyDown(i, key); };

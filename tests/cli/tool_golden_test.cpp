@@ -98,6 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "tavrel-cli: width: cannot read \"4x\"\n", 1},
         ToolGolden{"NotFieldEqualsValue", {"--tool=squareup", "3'"}, "",
                    "tavrel-cli: expected FIELD=VALUE, not \"3'\"\n", 1},
+        ToolGolden{"CommaSeparator", {"--decimal-separator=,", "--tool=squareup", "length=1,5M", "width=2M"},
+                   "diagonal: 2,5M\n", "", 0},
         ToolGolden{"MissingField", {"--tool=arc", "span=96"}, "", "tavrel-cli: rise: missing\n", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
@@ -107,10 +109,11 @@ TEST(ToolList, NamesEveryToolWithItsFieldsAndDefaults) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
     for (const char* line :
-         {"stairs: Stairs\n", "  rise (length, inches) required\n",
-          "  riser (length, inches) = 7 1/2\"\n",
-          "  spacing (length, inches) = 16\", 600m when metric\n", "crown: Crown molding\n",
-          "  waste (percent) = 10\n", "  length (length, feet) required\n"})
+         {"stairs: Stairs\n", "  rise (length; a plain number is inches) required\n",
+          "  riser (length; a plain number is inches) = 7 1/2\"\n",
+          "  spacing (length; a plain number is inches) = 16\", 600m when metric\n",
+          "crown: Crown molding\n", "  waste (percent) = 10\n",
+          "  length (length; a plain number is feet) required\n"})
         EXPECT_NE(r.out.find(line), std::string::npos) << line;
 }
 
