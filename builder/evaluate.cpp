@@ -34,33 +34,43 @@ std::string readInputs(const ToolSpec& tool, std::span<const GivenField> given,
         typed[*at] = normaliseText(g.text);
         in.typed[*at] = !typed[*at].empty();
     }
-    // The first length typed chooses the unit results are written in.
+    // Typed fields first, in table order; the first length typed chooses the
+    // unit results are written in, and with it the defaults of the rest.
+    bool unitChosen = false;
     for (std::size_t i = 0; i < tool.fields.size(); ++i) {
-        if (!in.typed[i] || !isMeasure(tool.fields[i].kind)) continue;
-        FieldValue v;
-        if (!readField(tool.fields[i], typed[i], services, v).empty()) break;
-        if (isMetricUnit(v.unit)) {
-            in.format.metric = true;
-            in.format.unit = findUnit(v.unit)->code;
+        const FieldSpec& f = tool.fields[i];
+        if (!in.typed[i]) {
+            if (f.required && f.defaultText.empty()) return line(f.name, "missing");
+            continue;
         }
-        break;
+        FieldValue v;
+        if (std::string error = readField(f, typed[i], services, v); !error.empty())
+            return line(f.name, error);
+        in.value[i] = v.value;
+        in.present[i] = true;
+        if (isMeasure(f.kind) && !unitChosen) {
+            unitChosen = true;
+            if (isMetricUnit(v.unit)) {
+                in.format.metric = true;
+                in.format.unit = findUnit(v.unit)->code;
+            }
+        }
     }
     if (texts) texts->clear();
     for (std::size_t i = 0; i < tool.fields.size(); ++i) {
         const FieldSpec& f = tool.fields[i];
         std::string_view text = typed[i];
-        if (!in.typed[i])
+        if (!in.typed[i]) {
             text = in.format.metric && !f.metricDefault.empty() ? f.metricDefault : f.defaultText;
-        if (text.empty()) {
-            if (f.required) return line(f.name, "missing");
-            continue;
+            if (text.empty()) continue;
+            // The table's defaults always read (a test holds every row to it).
+            FieldValue v;
+            if (std::string error = readField(f, text, services, v); !error.empty())
+                return line(f.name, error);
+            in.value[i] = v.value;
+            in.present[i] = true;
         }
-        FieldValue v;
-        if (std::string error = readField(f, text, services, v); !error.empty())
-            return line(f.name, error);
-        in.value[i] = v.value;
-        in.present[i] = true;
-        if (f.kind == FieldKind::Precision) in.format.fractType = static_cast<int>(v.value);
+        if (f.kind == FieldKind::Precision) in.format.fractType = static_cast<int>(in.value[i]);
         if (texts) texts->push_back({f.name, std::string(text)});
     }
     return {};
