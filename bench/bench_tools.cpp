@@ -43,7 +43,7 @@ std::vector<GivenField> given(const Example& e) {
 }
 
 void computeOnly(benchmark::State& state, const Example& e) {
-    const ToolSpec& tool = *findTool(e.tool);
+    const ToolRow& tool = *findTool(e.tool);
     const auto g = given(e);
     Inputs in;
     if (!readInputs(tool, g, CoreServices{}, in).empty()) state.SkipWithError("bad example");
@@ -56,7 +56,7 @@ void computeOnly(benchmark::State& state, const Example& e) {
 }
 
 void wholeEvaluation(benchmark::State& state, const Example& e) {
-    const ToolSpec& tool = *findTool(e.tool);
+    const ToolRow& tool = *findTool(e.tool);
     const auto g = given(e);
     const CoreServices services{};
     for (auto _ : state) {

@@ -22,7 +22,7 @@ std::string line(std::string_view field, std::string_view what) {
 
 }  // namespace
 
-std::string readInputs(const ToolSpec& tool, std::span<const GivenField> given,
+std::string readInputs(const ToolRow& tool, std::span<const GivenField> given,
                        const CoreServices& services, Inputs& in, std::vector<InputText>* texts) {
     in = Inputs{};
     in.format.decimalSeparator = services.decimalSeparator;
@@ -38,7 +38,7 @@ std::string readInputs(const ToolSpec& tool, std::span<const GivenField> given,
     // unit results are written in, and with it the defaults of the rest.
     bool unitChosen = false;
     for (std::size_t i = 0; i < tool.fields.size(); ++i) {
-        const FieldSpec& f = tool.fields[i];
+        const FieldRow& f = tool.fields[i];
         if (!in.typed[i]) {
             if (f.required && f.defaultText.empty()) return line(f.name, "missing");
             continue;
@@ -58,7 +58,7 @@ std::string readInputs(const ToolSpec& tool, std::span<const GivenField> given,
     }
     if (texts) texts->clear();
     for (std::size_t i = 0; i < tool.fields.size(); ++i) {
-        const FieldSpec& f = tool.fields[i];
+        const FieldRow& f = tool.fields[i];
         std::string_view text = typed[i];
         if (!in.typed[i]) {
             text = in.format.metric && !f.metricDefault.empty() ? f.metricDefault : f.defaultText;
@@ -76,7 +76,7 @@ std::string readInputs(const ToolSpec& tool, std::span<const GivenField> given,
     return {};
 }
 
-std::string computeTool(const ToolSpec& tool, const Inputs& in, Computed& out) {
+std::string computeTool(const ToolRow& tool, const Inputs& in, Computed& out) {
     out.reset();
     if (auto fault = tool.compute(in, out)) return line(fault->field, fault->message);
     for (std::size_t r = 0; r < tool.results.size(); ++r)
@@ -87,7 +87,7 @@ std::string computeTool(const ToolSpec& tool, const Inputs& in, Computed& out) {
     return {};
 }
 
-Evaluation evaluate(const ToolSpec& tool, std::span<const GivenField> given,
+Evaluation evaluate(const ToolRow& tool, std::span<const GivenField> given,
                     const CoreServices& services) {
     Evaluation e;
     Inputs in;

@@ -39,13 +39,13 @@ struct Evaluation {
 };
 
 // Reads the given texts into typed inputs; returns the error line or "".
-std::string readInputs(const ToolSpec& tool, std::span<const GivenField> given,
+std::string readInputs(const ToolRow& tool, std::span<const GivenField> given,
                        const CoreServices& services, Inputs& in,
                        std::vector<InputText>* texts = nullptr);
 // Runs the tool on typed inputs; returns the error line or "".
-std::string computeTool(const ToolSpec& tool, const Inputs& in, Computed& out);
+std::string computeTool(const ToolRow& tool, const Inputs& in, Computed& out);
 
-Evaluation evaluate(const ToolSpec& tool, std::span<const GivenField> given,
+Evaluation evaluate(const ToolRow& tool, std::span<const GivenField> given,
                     const CoreServices& services);
 
 }  // namespace tavrel::builder

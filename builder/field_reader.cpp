@@ -229,7 +229,7 @@ std::string normaliseText(std::string_view text) {
     return out;
 }
 
-std::string readField(const FieldSpec& field, std::string_view text, const CoreServices& services,
+std::string readField(const FieldRow& field, std::string_view text, const CoreServices& services,
                       FieldValue& out) {
     out = FieldValue{};
     std::string error;

@@ -21,8 +21,8 @@ struct FieldValue {
 std::string normaliseText(std::string_view text);
 
 // Reads a field's (normalised, non-empty) text; on failure returns what is
-// wrong, without the field's name, and leaves `out` unspecified.
-std::string readField(const FieldSpec& field, std::string_view text, const CoreServices& services,
+// wrong, without the field's name, and leaves `out` undefined.
+std::string readField(const FieldRow& field, std::string_view text, const CoreServices& services,
                       FieldValue& out);
 
 bool isMetricUnit(std::string_view code);

@@ -44,7 +44,7 @@ enum class ResultKind {
     Number,      // two decimals
 };
 
-struct FieldSpec {
+struct FieldRow {
     std::string_view name;  // as typed on the command line
     std::string_view title;
     FieldKind kind;
@@ -54,7 +54,7 @@ struct FieldSpec {
     Range range;
 };
 
-struct ResultSpec {
+struct ResultRow {
     std::string_view name;
     std::string_view title;
     ResultKind kind;
@@ -115,11 +115,11 @@ struct Computed {
 
 using ComputeFn = std::optional<Fault> (*)(const Inputs&, Computed&);
 
-struct ToolSpec {
+struct ToolRow {
     std::string_view name;
     std::string_view title;
-    std::span<const FieldSpec> fields;
-    std::span<const ResultSpec> results;
+    std::span<const FieldRow> fields;
+    std::span<const ResultRow> results;
     ComputeFn compute;
 };
 
@@ -127,10 +127,10 @@ struct ToolSpec {
 std::string_view describeKind(FieldKind kind);
 
 // Every tool, in menu order.
-std::span<const ToolSpec> tools();
+std::span<const ToolRow> tools();
 // By name, ignoring ASCII case; nullptr when there is none.
-const ToolSpec* findTool(std::string_view name);
+const ToolRow* findTool(std::string_view name);
 // The field's place in the tool's row, or nothing.
-std::optional<std::size_t> fieldIndex(const ToolSpec& tool, std::string_view name);
+std::optional<std::size_t> fieldIndex(const ToolRow& tool, std::string_view name);
 
 }  // namespace tavrel::builder

@@ -17,143 +17,143 @@ constexpr std::string_view kPrecDefault = "16";
 
 // clang-format off
 constexpr std::array kStairsFields{
-    FieldSpec{"rise",     "Total rise",             K::Length,    "",        "", true,  G::Positive},
-    FieldSpec{"run",      "Total run",              K::Length,    "",        "", false, G::Positive},
-    FieldSpec{"riser",    "Desired riser",          K::Length,    "7 1/2\"", "", false, G::Positive},
-    FieldSpec{"tread",    "Tread (when no run)",    K::Length,    "10\"",    "", false, G::Positive},
-    FieldSpec{"headroom", "Headroom",               K::Length,    "6'8\"",   "", false, G::Positive},
-    FieldSpec{"floor",    "Floor thickness",        K::Length,    "10\"",    "", false, G::NonNegative},
-    FieldSpec{"width",    "Stair width",            K::Length,    "",        "", false, G::Positive},
-    FieldSpec{"prec",     "Precision",              K::Precision, kPrecDefault, "", false, G::Any},
+    FieldRow{"rise",     "Total rise",             K::Length,    "",        "", true,  G::Positive},
+    FieldRow{"run",      "Total run",              K::Length,    "",        "", false, G::Positive},
+    FieldRow{"riser",    "Desired riser",          K::Length,    "7 1/2\"", "", false, G::Positive},
+    FieldRow{"tread",    "Tread (when no run)",    K::Length,    "10\"",    "", false, G::Positive},
+    FieldRow{"headroom", "Headroom",               K::Length,    "6'8\"",   "", false, G::Positive},
+    FieldRow{"floor",    "Floor thickness",        K::Length,    "10\"",    "", false, G::NonNegative},
+    FieldRow{"width",    "Stair width",            K::Length,    "",        "", false, G::Positive},
+    FieldRow{"prec",     "Precision",              K::Precision, kPrecDefault, "", false, G::Any},
 };
 constexpr std::array kStairsResults{
-    ResultSpec{"risers",    "Risers",            R::Count},
-    ResultSpec{"riser",     "Riser height",      R::Length},
-    ResultSpec{"treads",    "Treads",            R::Count},
-    ResultSpec{"tread",     "Tread depth",       R::Length},
-    ResultSpec{"stringer",  "Stringer length",   R::Length},
-    ResultSpec{"incline",   "Incline",           R::Angle},
-    ResultSpec{"opening",   "Stairwell opening", R::Length},
-    ResultSpec{"overunder", "Over/under",        R::Length},
+    ResultRow{"risers",    "Risers",            R::Count},
+    ResultRow{"riser",     "Riser height",      R::Length},
+    ResultRow{"treads",    "Treads",            R::Count},
+    ResultRow{"tread",     "Tread depth",       R::Length},
+    ResultRow{"stringer",  "Stringer length",   R::Length},
+    ResultRow{"incline",   "Incline",           R::Angle},
+    ResultRow{"opening",   "Stairwell opening", R::Length},
+    ResultRow{"overunder", "Over/under",        R::Length},
 };
 
 constexpr std::array kRafterFields{
-    FieldSpec{"pitch",    "Pitch (in 12)",          K::Pitch,     "",        "", true,  G::Positive},
-    FieldSpec{"run",      "Run",                    K::Length,    "",        "", false, G::Positive},
-    FieldSpec{"span",     "Span (halved for run)",  K::Length,    "",        "", false, G::Positive},
-    FieldSpec{"overhang", "Overhang",               K::Length,    "0",       "", false, G::NonNegative},
-    FieldSpec{"prec",     "Precision",              K::Precision, kPrecDefault, "", false, G::Any},
+    FieldRow{"pitch",    "Pitch (in 12)",          K::Pitch,     "",        "", true,  G::Positive},
+    FieldRow{"run",      "Run",                    K::Length,    "",        "", false, G::Positive},
+    FieldRow{"span",     "Span (halved for run)",  K::Length,    "",        "", false, G::Positive},
+    FieldRow{"overhang", "Overhang",               K::Length,    "0",       "", false, G::NonNegative},
+    FieldRow{"prec",     "Precision",              K::Precision, kPrecDefault, "", false, G::Any},
 };
 constexpr std::array kRafterResults{
-    ResultSpec{"run",        "Run",                       R::Length},
-    ResultSpec{"rise",       "Rise",                      R::Length},
-    ResultSpec{"length",     "Rafter length",             R::Length},
-    ResultSpec{"perfoot",    "Length per foot of run",    R::Length},
-    ResultSpec{"angle",      "Angle",                     R::Angle},
-    ResultSpec{"complement", "Complement",                R::Angle},
-    ResultSpec{"tail",       "Overhang along the rafter", R::Length},
+    ResultRow{"run",        "Run",                       R::Length},
+    ResultRow{"rise",       "Rise",                      R::Length},
+    ResultRow{"length",     "Rafter length",             R::Length},
+    ResultRow{"perfoot",    "Length per foot of run",    R::Length},
+    ResultRow{"angle",      "Angle",                     R::Angle},
+    ResultRow{"complement", "Complement",                R::Angle},
+    ResultRow{"tail",       "Overhang along the rafter", R::Length},
 };
 
 constexpr std::array kHipFields{
-    FieldSpec{"pitch",    "Pitch (in 12)",            K::Pitch,     "",     "",     true,  G::Positive},
-    FieldSpec{"run",      "Run",                      K::Length,    "",     "",     true,  G::Positive},
-    FieldSpec{"spacing",  "Jack spacing on centre",   K::Length,    "16\"", "600m", false, G::Positive},
-    FieldSpec{"pitch2",   "Second pitch (irregular)", K::Pitch,     "",     "",     false, G::Positive},
-    FieldSpec{"prec",     "Precision",                K::Precision, kPrecDefault, "", false, G::Any},
+    FieldRow{"pitch",    "Pitch (in 12)",            K::Pitch,     "",     "",     true,  G::Positive},
+    FieldRow{"run",      "Run",                      K::Length,    "",     "",     true,  G::Positive},
+    FieldRow{"spacing",  "Jack spacing on centre",   K::Length,    "16\"", "600m", false, G::Positive},
+    FieldRow{"pitch2",   "Second pitch (irregular)", K::Pitch,     "",     "",     false, G::Positive},
+    FieldRow{"prec",     "Precision",                K::Precision, kPrecDefault, "", false, G::Any},
 };
 constexpr std::array kHipResults{
-    ResultSpec{"common",  "Common rafter",              R::Length},
-    ResultSpec{"hip",     "Hip/valley length",          R::Length},
-    ResultSpec{"angle",   "Hip angle",                  R::Angle},
-    ResultSpec{"jacks",   "Jacks",                      R::Length},
-    ResultSpec{"run2",    "Run, second side",           R::Length},
-    ResultSpec{"common2", "Common rafter, second side", R::Length},
-    ResultSpec{"jacks2",  "Jacks, second side",         R::Length},
+    ResultRow{"common",  "Common rafter",              R::Length},
+    ResultRow{"hip",     "Hip/valley length",          R::Length},
+    ResultRow{"angle",   "Hip angle",                  R::Angle},
+    ResultRow{"jacks",   "Jacks",                      R::Length},
+    ResultRow{"run2",    "Run, second side",           R::Length},
+    ResultRow{"common2", "Common rafter, second side", R::Length},
+    ResultRow{"jacks2",  "Jacks, second side",         R::Length},
 };
 
 constexpr std::array kSquareupFields{
-    FieldSpec{"length", "Length",    K::Length,    "", "", true,  G::Positive},
-    FieldSpec{"width",  "Width",     K::Length,    "", "", true,  G::Positive},
-    FieldSpec{"prec",   "Precision", K::Precision, kPrecDefault, "", false, G::Any},
+    FieldRow{"length", "Length",    K::Length,    "", "", true,  G::Positive},
+    FieldRow{"width",  "Width",     K::Length,    "", "", true,  G::Positive},
+    FieldRow{"prec",   "Precision", K::Precision, kPrecDefault, "", false, G::Any},
 };
 constexpr std::array kSquareupResults{
-    ResultSpec{"diagonal", "Diagonal", R::Length},
+    ResultRow{"diagonal", "Diagonal", R::Length},
 };
 
 constexpr std::array kConcreteFields{
-    FieldSpec{"length", "Length", K::Length,  "",  "", true,  G::Positive},
-    FieldSpec{"width",  "Width",  K::Length,  "",  "", true,  G::Positive},
-    FieldSpec{"depth",  "Depth",  K::Length,  "",  "", true,  G::Positive},
-    FieldSpec{"waste",  "Waste",  K::Percent, "0", "", false, G::NonNegative},
+    FieldRow{"length", "Length", K::Length,  "",  "", true,  G::Positive},
+    FieldRow{"width",  "Width",  K::Length,  "",  "", true,  G::Positive},
+    FieldRow{"depth",  "Depth",  K::Length,  "",  "", true,  G::Positive},
+    FieldRow{"waste",  "Waste",  K::Percent, "0", "", false, G::NonNegative},
 };
 constexpr std::array kConcreteResults{
-    ResultSpec{"volume", "Volume",      R::Volume},
-    ResultSpec{"yards",  "Cubic yards", R::CubicYards},
+    ResultRow{"volume", "Volume",      R::Volume},
+    ResultRow{"yards",  "Cubic yards", R::CubicYards},
 };
 
 constexpr std::array kBoardfeetFields{
-    FieldSpec{"thickness", "Thickness (in)",        K::Length,     "",  "", true,  G::Positive},
-    FieldSpec{"width",     "Width (in)",            K::Length,     "",  "", true,  G::Positive},
-    FieldSpec{"length",    "Length (ft)",           K::FeetLength, "",  "", true,  G::Positive},
-    FieldSpec{"quantity",  "Quantity",              K::Count,      "1", "", false, G::Positive},
-    FieldSpec{"price",     "Price per board foot",  K::Money,      "",  "", false, G::NonNegative},
+    FieldRow{"thickness", "Thickness (in)",        K::Length,     "",  "", true,  G::Positive},
+    FieldRow{"width",     "Width (in)",            K::Length,     "",  "", true,  G::Positive},
+    FieldRow{"length",    "Length (ft)",           K::FeetLength, "",  "", true,  G::Positive},
+    FieldRow{"quantity",  "Quantity",              K::Count,      "1", "", false, G::Positive},
+    FieldRow{"price",     "Price per board foot",  K::Money,      "",  "", false, G::NonNegative},
 };
 constexpr std::array kBoardfeetResults{
-    ResultSpec{"boardfeet", "Board feet", R::BoardFeet},
-    ResultSpec{"cost",      "Cost",       R::Money},
+    ResultRow{"boardfeet", "Board feet", R::BoardFeet},
+    ResultRow{"cost",      "Cost",       R::Money},
 };
 
 constexpr std::array kRakewallFields{
-    FieldSpec{"pitch",   "Pitch (in 12)",          K::Pitch,     "",     "",     true,  G::Positive},
-    FieldSpec{"spacing", "Stud spacing on centre", K::Length,    "16\"", "600m", false, G::Positive},
-    FieldSpec{"prec",    "Precision",              K::Precision, kPrecDefault, "", false, G::Any},
+    FieldRow{"pitch",   "Pitch (in 12)",          K::Pitch,     "",     "",     true,  G::Positive},
+    FieldRow{"spacing", "Stud spacing on centre", K::Length,    "16\"", "600m", false, G::Positive},
+    FieldRow{"prec",    "Precision",              K::Precision, kPrecDefault, "", false, G::Any},
 };
 constexpr std::array kRakewallResults{
-    ResultSpec{"increase", "Increase per stud", R::Length},
+    ResultRow{"increase", "Increase per stud", R::Length},
 };
 
 constexpr std::array kRoofFields{
-    FieldSpec{"area",  "Plan area",     K::Area,    "",   "", true,  G::Positive},
-    FieldSpec{"pitch", "Pitch (in 12)", K::Pitch,   "",   "", true,  G::Positive},
-    FieldSpec{"waste", "Waste",         K::Percent, "10", "", false, G::NonNegative},
+    FieldRow{"area",  "Plan area",     K::Area,    "",   "", true,  G::Positive},
+    FieldRow{"pitch", "Pitch (in 12)", K::Pitch,   "",   "", true,  G::Positive},
+    FieldRow{"waste", "Waste",         K::Percent, "10", "", false, G::NonNegative},
 };
 constexpr std::array kRoofResults{
-    ResultSpec{"area",    "Roof area",        R::Area},
-    ResultSpec{"squares", "Squares",          R::Number},
-    ResultSpec{"order",   "Squares to order", R::Count},
+    ResultRow{"area",    "Roof area",        R::Area},
+    ResultRow{"squares", "Squares",          R::Number},
+    ResultRow{"order",   "Squares to order", R::Count},
 };
 
 constexpr std::array kArcFields{
-    FieldSpec{"span", "Span (chord)", K::Length,    "", "", true,  G::Positive},
-    FieldSpec{"rise", "Rise",         K::Length,    "", "", true,  G::Positive},
-    FieldSpec{"prec", "Precision",    K::Precision, kPrecDefault, "", false, G::Any},
+    FieldRow{"span", "Span (chord)", K::Length,    "", "", true,  G::Positive},
+    FieldRow{"rise", "Rise",         K::Length,    "", "", true,  G::Positive},
+    FieldRow{"prec", "Precision",    K::Precision, kPrecDefault, "", false, G::Any},
 };
 constexpr std::array kArcResults{
-    ResultSpec{"radius", "Radius",         R::Length},
-    ResultSpec{"angle",  "Included angle", R::Angle},
-    ResultSpec{"length", "Arc length",     R::Length},
+    ResultRow{"radius", "Radius",         R::Length},
+    ResultRow{"angle",  "Included angle", R::Angle},
+    ResultRow{"length", "Arc length",     R::Length},
 };
 
 constexpr std::array kCrownFields{
-    FieldSpec{"spring", "Spring angle",       K::Angle, "38", "", false, G::Acute},
-    FieldSpec{"corner", "Wall corner angle",  K::Angle, "90", "", false, G::Corner},
+    FieldRow{"spring", "Spring angle",       K::Angle, "38", "", false, G::Acute},
+    FieldRow{"corner", "Wall corner angle",  K::Angle, "90", "", false, G::Corner},
 };
 constexpr std::array kCrownResults{
-    ResultSpec{"miter", "Miter", R::Angle},
-    ResultSpec{"bevel", "Bevel", R::Angle},
+    ResultRow{"miter", "Miter", R::Angle},
+    ResultRow{"bevel", "Bevel", R::Angle},
 };
 
 constexpr std::array kTools{
-    ToolSpec{"stairs",    "Stairs",        kStairsFields,    kStairsResults,    computeStairs},
-    ToolSpec{"rafter",    "Common rafter", kRafterFields,    kRafterResults,    computeRafter},
-    ToolSpec{"hip",       "Hip and jacks", kHipFields,       kHipResults,       computeHip},
-    ToolSpec{"squareup",  "Square-up",     kSquareupFields,  kSquareupResults,  computeSquareup},
-    ToolSpec{"concrete",  "Concrete",      kConcreteFields,  kConcreteResults,  computeConcrete},
-    ToolSpec{"boardfeet", "Board feet",    kBoardfeetFields, kBoardfeetResults, computeBoardfeet},
-    ToolSpec{"rakewall",  "Rake wall",     kRakewallFields,  kRakewallResults,  computeRakewall},
-    ToolSpec{"roof",      "Roof area",     kRoofFields,      kRoofResults,      computeRoof},
-    ToolSpec{"arc",       "Arc",           kArcFields,       kArcResults,       computeArc},
-    ToolSpec{"crown",     "Crown molding", kCrownFields,     kCrownResults,     computeCrown},
+    ToolRow{"stairs",    "Stairs",        kStairsFields,    kStairsResults,    computeStairs},
+    ToolRow{"rafter",    "Common rafter", kRafterFields,    kRafterResults,    computeRafter},
+    ToolRow{"hip",       "Hip and jacks", kHipFields,       kHipResults,       computeHip},
+    ToolRow{"squareup",  "Square-up",     kSquareupFields,  kSquareupResults,  computeSquareup},
+    ToolRow{"concrete",  "Concrete",      kConcreteFields,  kConcreteResults,  computeConcrete},
+    ToolRow{"boardfeet", "Board feet",    kBoardfeetFields, kBoardfeetResults, computeBoardfeet},
+    ToolRow{"rakewall",  "Rake wall",     kRakewallFields,  kRakewallResults,  computeRakewall},
+    ToolRow{"roof",      "Roof area",     kRoofFields,      kRoofResults,      computeRoof},
+    ToolRow{"arc",       "Arc",           kArcFields,       kArcResults,       computeArc},
+    ToolRow{"crown",     "Crown molding", kCrownFields,     kCrownResults,     computeCrown},
 };
 // clang-format on
 
@@ -235,7 +235,7 @@ static_assert(names(kCrownFields, crown::spring, "spring") &&
               names(kCrownResults, crown::bevel, "bevel"));
 
 constexpr bool fits() {
-    for (const ToolSpec& t : kTools)
+    for (const ToolRow& t : kTools)
         if (t.fields.size() > kMaxFields || t.results.size() > kMaxResults) return false;
     return true;
 }
@@ -267,17 +267,17 @@ std::string_view describeKind(FieldKind kind) {
     return {};
 }
 
-std::span<const ToolSpec> tools() {
+std::span<const ToolRow> tools() {
     return kTools;
 }
 
-const ToolSpec* findTool(std::string_view name) {
-    for (const ToolSpec& t : kTools)
+const ToolRow* findTool(std::string_view name) {
+    for (const ToolRow& t : kTools)
         if (sameCode(t.name, name)) return &t;
     return nullptr;
 }
 
-std::optional<std::size_t> fieldIndex(const ToolSpec& tool, std::string_view name) {
+std::optional<std::size_t> fieldIndex(const ToolRow& tool, std::string_view name) {
     for (std::size_t i = 0; i < tool.fields.size(); ++i)
         if (sameCode(tool.fields[i].name, name)) return i;
     return std::nullopt;

@@ -17,9 +17,9 @@ constexpr std::string_view kOption = "--tool=";
 constexpr std::string_view kSeparator = "--decimal-separator=";
 
 void listTools(std::ostream& out) {
-    for (const builder::ToolSpec& t : builder::tools()) {
+    for (const builder::ToolRow& t : builder::tools()) {
         out << t.name << ": " << t.title << '\n';
-        for (const builder::FieldSpec& f : t.fields) {
+        for (const builder::FieldRow& f : t.fields) {
             out << "  " << f.name << " (" << builder::describeKind(f.kind) << ")";
             if (!f.defaultText.empty()) out << " = " << f.defaultText;
             if (!f.metricDefault.empty()) out << ", " << f.metricDefault << " when metric";
@@ -59,7 +59,7 @@ std::optional<int> runToolCommand(int argc, char** argv, std::ostream& out, std:
         listTools(out);
         return 0;
     }
-    const builder::ToolSpec* tool = builder::findTool(toolName);
+    const builder::ToolRow* tool = builder::findTool(toolName);
     if (!tool) return fail(err, "no tool \"" + std::string(toolName) + "\" (see --tool=list)");
     std::vector<builder::GivenField> given;
     for (std::string_view a : rest) {

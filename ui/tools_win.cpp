@@ -36,7 +36,7 @@ std::string controlName(std::string_view kind, std::string_view tool, std::strin
     return s;
 }
 
-std::string fieldLabel(const builder::FieldSpec& f) {
+std::string fieldLabel(const builder::FieldRow& f) {
     std::string s(f.title);
     if (!f.defaultText.empty()) {
         s += " (";
@@ -96,13 +96,13 @@ toolsWin& toolsWin::build() {
 }
 
 void toolsWin::buildTool(std::size_t row) {
-    const builder::ToolSpec& t = builder::tools()[row];
+    const builder::ToolRow& t = builder::tools()[row];
     ToolControls c;
     c.group = &add<platform::GroupBox>(controlName("group", t.name, {}));
     c.group->setCaption(std::string(t.title));
     c.group->setVisible(false);
     for (std::size_t i = 0; i < t.fields.size(); ++i) {
-        const builder::FieldSpec& f = t.fields[i];
+        const builder::FieldRow& f = t.fields[i];
         auto& label = addIn<platform::Label>(*c.group, controlName("label", t.name, f.name));
         label.setText(fieldLabel(f));
         label.setTextSize(kTextSize);
@@ -116,13 +116,13 @@ void toolsWin::buildTool(std::size_t row) {
         c.fields.push_back(&field);
     }
     for (std::size_t r = 0; r < t.results.size(); ++r) {
-        const builder::ResultSpec& spec = t.results[r];
+        const builder::ResultRow& res = t.results[r];
         auto& label =
-            addIn<platform::Label>(*c.group, controlName("resultLabel", t.name, spec.name));
-        label.setText(std::string(spec.title));
+            addIn<platform::Label>(*c.group, controlName("resultLabel", t.name, res.name));
+        label.setText(std::string(res.title));
         label.setTextSize(kTextSize);
-        auto& area = addIn<platform::TextArea>(*c.group, controlName("result", t.name, spec.name));
-        area.setCaption(std::string(spec.title));
+        auto& area = addIn<platform::TextArea>(*c.group, controlName("result", t.name, res.name));
+        area.setCaption(std::string(res.title));
         area.setHelpTag("click to enter this result into the calculator");
         area.setReadOnly(true);
         area.setBorder(false);
@@ -146,7 +146,7 @@ void toolsWin::buildTool(std::size_t row) {
     controls_.push_back(std::move(c));
 }
 
-const builder::ToolSpec& toolsWin::tool() const {
+const builder::ToolRow& toolsWin::tool() const {
     return builder::tools()[row_];
 }
 
@@ -173,7 +173,7 @@ void toolsWin::showTool(std::size_t row) {
 }
 
 void toolsWin::evaluateTool() {
-    const builder::ToolSpec& t = tool();
+    const builder::ToolRow& t = tool();
     const ToolControls& c = controls_[row_];
     std::vector<builder::GivenField> given;
     for (std::size_t i = 0; i < t.fields.size(); ++i)
@@ -268,7 +268,7 @@ void toolsWin::enterResult(std::size_t result, std::size_t item) {
 
 std::vector<std::string> toolsMenuRows() {
     std::vector<std::string> rows;
-    for (const builder::ToolSpec& t : builder::tools()) rows.emplace_back(t.title);
+    for (const builder::ToolRow& t : builder::tools()) rows.emplace_back(t.title);
     return rows;
 }
 

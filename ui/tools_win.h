@@ -45,7 +45,7 @@ class toolsWin : public platform::Window {
     // Shows the tool of that table row (its fields keep what was typed).
     void showTool(std::size_t row);
     std::size_t toolRow() const { return row_; }
-    const builder::ToolSpec& tool() const;
+    const builder::ToolRow& tool() const;
     const builder::Evaluation& evaluation() const { return evaluation_; }
 
     // The controls of a tool's field and result, by names.

@@ -16,7 +16,7 @@ namespace tavrel::builder {
 using Typed = std::vector<std::pair<std::string, std::string>>;
 
 inline Evaluation run(const std::string& tool, const Typed& typed, char separator = '.') {
-    const ToolSpec* t = findTool(tool);
+    const ToolRow* t = findTool(tool);
     if (!t) {
         ADD_FAILURE() << "no tool " << tool;
         return {};

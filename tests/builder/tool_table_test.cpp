@@ -12,23 +12,23 @@ namespace {
 
 TEST(ToolTable, NamesAreUniqueAndRequiredFieldsHaveNoDefault) {
     std::set<std::string_view> toolNames;
-    for (const ToolSpec& t : tools()) {
+    for (const ToolRow& t : tools()) {
         EXPECT_TRUE(toolNames.insert(t.name).second) << t.name;
         std::set<std::string_view> fields;
-        for (const FieldSpec& f : t.fields) {
+        for (const FieldRow& f : t.fields) {
             EXPECT_TRUE(fields.insert(f.name).second) << t.name << " " << f.name;
             EXPECT_FALSE(f.required && !f.defaultText.empty()) << t.name << " " << f.name;
         }
         std::set<std::string_view> results;
-        for (const ResultSpec& r : t.results)
+        for (const ResultRow& r : t.results)
             EXPECT_TRUE(results.insert(r.name).second) << t.name << " " << r.name;
     }
     EXPECT_EQ(toolNames.size(), 10u);
 }
 
 TEST(ToolTable, EveryDefaultReadsThroughItsField) {
-    for (const ToolSpec& t : tools()) {
-        for (const FieldSpec& f : t.fields) {
+    for (const ToolRow& t : tools()) {
+        for (const FieldRow& f : t.fields) {
             for (std::string_view text : {f.defaultText, f.metricDefault}) {
                 if (text.empty()) continue;
                 FieldValue v;
@@ -48,7 +48,7 @@ TEST(ToolTable, FindsToolsAndFieldsIgnoringCase) {
 
 // The inputs recorded with a result: typed texts tidied, defaults as used.
 TEST(ToolInputs, AreTheTypedTextsAndTheDefaultsUsed) {
-    const ToolSpec& rake = *findTool("rakewall");
+    const ToolRow& rake = *findTool("rakewall");
     const std::vector<GivenField> given{{"pitch", "  7   1/2 "}};
     const Evaluation e = evaluate(rake, given, CoreServices{});
     ASSERT_TRUE(e.ok()) << e.error;
@@ -56,14 +56,14 @@ TEST(ToolInputs, AreTheTypedTextsAndTheDefaultsUsed) {
     EXPECT_EQ(e.inputs[0].text, "7 1/2");
     EXPECT_EQ(e.inputs[1].text, "16\"");
     EXPECT_EQ(e.inputs[2].text, "16");
-    const ToolSpec& hip = *findTool("hip");
+    const ToolRow& hip = *findTool("hip");
     const std::vector<GivenField> metricHip{{"pitch", "7"}, {"run", "3M"}};
     EXPECT_EQ(evaluate(hip, metricHip, CoreServices{}).inputs[2].text, "600m");
 }
 
 // A comma as the system's decimal separator is read and written.
 TEST(ToolInputs, LocalDecimalSeparatorInAndOut) {
-    const ToolSpec& sq = *findTool("squareup");
+    const ToolRow& sq = *findTool("squareup");
     const std::vector<GivenField> given{{"length", "1,5M"}, {"width", "2M"}};
     const Evaluation e = evaluate(sq, given, CoreServices{',', {}});
     ASSERT_TRUE(e.ok()) << e.error;

@@ -140,6 +140,12 @@ INSTANTIATE_TEST_SUITE_P(
                 {{"pitch", "6"}, {"run", "12'"}, {"pitch2", "12"}, {"spacing", "24"}},
                 {{"run2", 0, "6'-0\""}, {"hip", 0, "14'-8 3/8\""}, {"common2", 0, "8'-5 13/16\""},
                  {"jacks", 0, "8'-11 5/16\""}, {"jacks2", 0, "7'-0 7/8\""}}, {}},
+        // Two equal pitches make the regular hip: the general formula must agree with it.
+        Example{"EqualPitchesGiveTheRegularHip", "hip",
+                {{"pitch", "7"}, {"run", "20'5\""}, {"pitch2", "7"}, {"prec", "64"}},
+                {{"hip", 0, "31'-2 51/64\""}, {"jacks", 0, "22'-1 7/64\""},
+                 {"jacks2", 2, "19'-0 1/16\""}, {"common2", 0, "23'-7 41/64\""}},
+                {}},
         Example{"OverUnderOfARoundedRiser", "stairs", {{"rise", "100"}, {"tread", "11"}},
                 {{"risers", 0, "13"}, {"riser", 0, "0'-7 11/16\""}, {"overunder", 0, "0'-0 1/16\""}},
                 {}}),

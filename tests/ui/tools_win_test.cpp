@@ -175,15 +175,15 @@ TEST_F(ToolsWindow, AResultAfterEqualsStartsANewCalculation) {
 
 TEST_F(ToolsWindow, EveryFieldAndResultHasItsOwnAccessibleName) {
     open("stairs");
-    for (const builder::ToolSpec& t : builder::tools()) {
+    for (const builder::ToolRow& t : builder::tools()) {
         std::set<std::string> names;
-        for (const builder::FieldSpec& f : t.fields) {
+        for (const builder::FieldRow& f : t.fields) {
             const platform::TextField& c = win->field(t.name, f.name);
             EXPECT_EQ(c.caption(), f.title);
             EXPECT_FALSE(c.helpTag().empty());
             EXPECT_TRUE(names.insert(c.caption()).second) << t.name << " " << f.name;
         }
-        for (const builder::ResultSpec& r : t.results) {
+        for (const builder::ResultRow& r : t.results) {
             const platform::TextArea& c = win->result(t.name, r.name);
             EXPECT_EQ(c.caption(), r.title);
             EXPECT_TRUE(c.readOnly());
