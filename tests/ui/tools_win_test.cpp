@@ -61,6 +61,18 @@ TEST_F(ToolsWindow, MenuRowsAreTheTitlesAndOpenTheSingleWindow) {
     EXPECT_EQ(ui::openToolRow(s.app(), s.window(), 10), nullptr);
 }
 
+TEST_F(ToolsWindow, AClosedWindowIsMadeAgainOnTheNextChoice) {
+    open("roof");
+    type("area", "1000");
+    ASSERT_TRUE(win->closeByUser());
+    ui::toolsWin* again = ui::openTool(s.app(), s.window(), "roof");
+    ASSERT_NE(again, nullptr);
+    EXPECT_FALSE(again->isClosed());
+    EXPECT_TRUE(again->visible());
+    EXPECT_EQ(again->field("roof", "area").text(), "");
+    EXPECT_EQ(again->LBerror.text(), "area: missing");
+}
+
 TEST_F(ToolsWindow, ResultsFollowTheTypingAndStairsShowTheCodeCheck) {
     open("stairs");
     EXPECT_EQ(win->LBerror.text(), "rise: missing");
