@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "session.h"
+#include "tool_command.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ bool parseNow(const std::string& s, tavrel::platform::DateTime& t) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (auto status = tavrel::cli::runToolCommand(argc, argv, std::cout, std::cerr)) return *status;
     bool showTape = false;
     bool showState = false;
     bool showCsv = false;

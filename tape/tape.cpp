@@ -125,6 +125,27 @@ void Tape::carriageReturn() {
     insertAtEnd();
 }
 
+void Tape::record(std::string_view title, std::span<const TapeValue> values,
+                  std::span<const std::string> notes) {
+    std::string lines(title);
+    lines += kCR;
+    for (const TapeValue& v : values) {
+        const std::size_t n = characterCount(v.tag);
+        lines += v.value;
+        lines.append(n < 4 ? 6 - n : 2, ' ');
+        lines += v.tag;
+        lines += kCR;
+    }
+    for (const std::string& note : notes) {
+        lines += note;
+        lines += kCR;
+    }
+    lines += kCR;
+    surface_.append(lines);
+    insertAtEnd();
+    surface_.setScrollPosition(surface_.scrollPosition() + 100000);
+}
+
 void Tape::insertAtEnd() {
     surface_.setSelStart(surface_.length());
 }

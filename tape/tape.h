@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -69,6 +70,13 @@ StampSource stampsFrom(std::function<LocalDateTime()> now);
 // Code points in a UTF-8 text.
 std::size_t characterCount(std::string_view utf8);
 
+// A value written from outside the registers (a builder's tool), with the
+// name it is tagged with.
+struct TapeValue {
+    std::string value;
+    std::string tag;
+};
+
 class Tape {
   public:
     Tape(TapeSurface& surface, const Registers& registers, StampSource now)
@@ -80,6 +88,11 @@ class Tape {
     void lineFeed();
     void carriageReturn();
     void insertAtEnd();
+    // A tool's record: its title, one value line per value ("value", padding,
+    // tag; at least two spaces before the tag, so that reading the line back
+    // still finds the value's end), the note lines, then an empty line.
+    void record(std::string_view title, std::span<const TapeValue> values,
+                std::span<const std::string> notes);
 
     const std::string& text() const { return surface_.text(); }
 

@@ -47,6 +47,10 @@ class Tape : public platform::TextArea {
     void carriageReturn() { tape_.carriageReturn(); }
     void insertAtEnd() { tape_.insertAtEnd(); }
     KeptTapeSurface& kept() { return kept_; }
+    void record(std::string_view title, std::span<const TapeValue> values,
+                std::span<const std::string> notes) {
+        tape_.record(title, values, notes);
+    }
 
     void opened() override {
         platform::TextArea::opened();

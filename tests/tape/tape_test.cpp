@@ -109,3 +109,22 @@ TEST_F(TapeFixture, CountsCharactersNotBytes) {
 
 }  // namespace
 }  // namespace tavrel
+
+namespace tavrel {
+namespace {
+
+// A tool's record: title, value lines with at least two spaces before a
+// long tag (so the value's end is still found), notes, an empty line.
+TEST_F(TapeFixture, RecordWritesTitleValuesAndNotesInOneBlock) {
+    const std::vector<TapeValue> values{{"4'8\"", "rise"}, {"7", "risers"}, {"34.82", "incline"}};
+    const std::vector<std::string> notes{"complies with 8 risers of 0'-7\""};
+    tape.record("Stairs", values, notes);
+    EXPECT_EQ(
+        surface.text(),
+        "Stairs\r4'8\"  rise\r7  risers\r34.82  incline\rcomplies with 8 risers of 0'-7\"\r\r");
+    EXPECT_EQ(surface.selStart(), surface.length());
+    EXPECT_EQ(surface.scrollPosition(), surface.lineCount() - 1);
+}
+
+}  // namespace
+}  // namespace tavrel
