@@ -85,6 +85,9 @@ class Desktop {
     virtual void animateResize(Window& window, int width, int height) = 0;
     // Shows a contextual menu at a screen point; the chosen row index or none.
     virtual std::optional<int> popupMenu(const std::vector<std::string>& rows, Point at) = 0;
+    // The whole window as drawn: frame and title bar around the content area.
+    // A backend that cannot tell reports the content area alone.
+    virtual Rect structureBounds(const Window& window) const;
 };
 
 class Resources {
