@@ -59,6 +59,8 @@ class Files {
     virtual std::optional<std::vector<std::string>> readLines(
         const std::filesystem::path& file) const = 0;
     // Replaces the file's contents, one line each; false if it cannot be written.
+    // The new contents go to a file beside it that is then moved over it, so a
+    // failed write leaves the old file whole.
     virtual bool writeLines(const std::filesystem::path& file,
                             const std::vector<std::string>& lines) = 0;
     virtual bool remove(const std::filesystem::path& file) = 0;
