@@ -52,6 +52,8 @@ calcWin::calcWin(platform::Application& app)
     wireOpenHandlers();
     wireKeys();
     wireUnits();
+    wireShell();
+    wireMenus();
 }
 
 calcWin& calcWin::buildFromDesign() {

@@ -20,6 +20,7 @@
 #include "tavrel/ui/controls/wigits.h"
 #include "ui/edit_fract.h"
 #include "ui/pop_menu.h"
+#include "ui/shell_settings.h"
 #include "ui/tape_control.h"
 
 namespace tavrel::ui {
@@ -79,7 +80,33 @@ class calcWin : public platform::Window, public CalculatorHost {
     void lockAndFollow(mixedUnitCU& running, char decimalSeparator) override;
     void changePop() override { ChangePop(); }
 
+    // --- shell: sizing, transparency, menu commands (calc_shell.cpp, calc_menu.cpp) ---
+    // Where the window's state is read and saved; none: defaults, nothing saved.
+    WindowPrefs* windowPrefs = nullptr;
+    // The preferences window's transparency choice; none: no transparency.
+    TransparencySettings* transparency = nullptr;
+    void sizeWindow();
+    void Event_Resizing();
+    void TimerCheckTransparency_Action();
+    // The effect of choosing a transparency mode on this window.
+    void applyTransparencyMode(TransparencyMode mode, int level);
+    // The Unit and LCD menu commands (conversion texts "inch", "1/8", ...).
+    void unitMenuCommand(const std::string& item);
+    void lcdMenuCommand(const std::string& item);
+    // The Unit and LCD part of the enabling pass.
+    void enableUnitMenus(platform::MenuBar& bar);
+
+    // --- clipboard and tape operations (calc_menu_stubs.cpp until they land) ---
+    void copyCalc();
+    void pasteCalc();
+    void copyTape();
+    void pageSetup();
+    void printTape();
+
   private:
+    void wireShell();
+    void wireMenus();
+    void Event_Close();
     calcWin& buildFromDesign();
     void wireKeys();
     void wireUnits();

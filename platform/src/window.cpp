@@ -137,8 +137,10 @@ void Window::open() {
 }
 
 bool Window::close() {
-    if (closed_) return true;
+    // A close handler that quits the application is asked to close again.
+    if (closed_ || closing_) return true;
     if (onCancelClose && onCancelClose()) return false;
+    closing_ = true;
     if (onClose) onClose();
     for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i]->closed();
     setFocus(nullptr);

@@ -234,6 +234,7 @@ class Window : public std::enable_shared_from_this<Window> {
     Window* sheetParent_ = nullptr;
     bool opened_ = false;
     bool closed_ = false;
+    bool closing_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
     Control* focus_ = nullptr;
     Control* capture_ = nullptr;
