@@ -29,9 +29,8 @@ void click(platform::Control& c, platform::Modifiers mods) {
 }  // namespace
 
 Session::Session(const SessionOptions& options)
-    : platform_(headlessOptions(options)), app_(platform_) {
-    win_ = app_.makeWindow<ui::calcWin>();
-    win_->show();
+    : platform_(headlessOptions(options)), app_(platform_), shell_(app_), win_(&shell_.calcWin()) {
+    app_.open();
     win_->EditFract1.setFocus();
     platform_.loop().runPending();
 }
@@ -50,7 +49,7 @@ bool Session::run(std::string_view keys, std::string* error) {
         switch (step.kind) {
             case KeyStep::Kind::Type:
                 if (win_->focus() == nullptr) win_->EditFract1.setFocus();
-                win_->typeKey(platform::KeyEvent{step.text, step.code, step.modifiers});
+                app_.typeKey(platform::KeyEvent{step.text, step.code, step.modifiers});
                 break;
             case KeyStep::Kind::Click: {
                 platform::Control* c = findTarget(step.text);
@@ -62,6 +61,14 @@ bool Session::run(std::string_view keys, std::string* error) {
                 break;
             }
             case KeyStep::Kind::Choose: {
+                if (platform::equalsIgnoringCase(step.text, "menu")) {
+                    if (!app_.menuBar().findItem(step.item)) {
+                        if (error) *error = "no menu item named \"" + step.item + "\"";
+                        return false;
+                    }
+                    app_.runMenuCommand(step.item, step.modifiers);
+                    break;
+                }
                 auto* popup = win_->find<platform::PopupMenu>(step.text);
                 if (!popup) {
                     if (error) *error = "no pop-up named \"" + step.text + "\"";

@@ -55,18 +55,23 @@ TEST_P(Transcripts, PrintExactly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cli, Transcripts,
-    ::testing::Values(Golden{"FeetPlusInches", {"3'+6\"="}, "3.5'\n"},
-                      Golden{"EachArgumentOneLine", {"3'*4'=", "\\3'="}, "12.0' sq\n4.0'\n"},
-                      Golden{"ErrorShowsEmpty", {"3'+5="}, "\n"},
-                      Golden{"State",
-                             {"--state", "1'3 3/32={PMUnit=mm}"},
-                             "383.38125m | mm | Decimal | unlocked\n"},
-                      Golden{"CommaSeparator", {"--decimal-separator=,", "2.5M+1M="}, "3,5M\n"},
-                      Golden{"TapeOfAWholeCalculation",
-                             {"--tape", "--now=2026-12-11T14:05:09", "2+1=", "C"},
-                             "3.0\n\n"
-                             "Fri, Dec 11, 2026\n2:05:09 pm\n------------------\n"
-                             "2.0     +\n1.0     =\n3.0     \u25CA\n\n------------------\n"}),
+    ::testing::Values(
+        Golden{"FeetPlusInches", {"3'+6\"="}, "3.5'\n"},
+        Golden{"EachArgumentOneLine", {"3'*4'=", "\\3'="}, "12.0' sq\n4.0'\n"},
+        Golden{"ErrorShowsEmpty", {"3'+5="}, "\n"},
+        Golden{
+            "State", {"--state", "1'3 3/32={PMUnit=mm}"}, "383.38125m | mm | Decimal | unlocked\n"},
+        Golden{"MenuCommandByItemName",
+               {"--state", "1'=", "{menu=UnitMillimeters}", "{menu=lcd1_100}"},
+               "1.0' | foot | Decimal | unlocked\n304.8m | mm | Decimal | unlocked\n"
+               "304 4/5m | mm | 1/100 | unlocked\n"},
+        Golden{"MenuShortcutWithControl", {"1'=", "{control+shift+M}"}, "1.0'\n304.8m\n"},
+        Golden{"CommaSeparator", {"--decimal-separator=,", "2.5M+1M="}, "3,5M\n"},
+        Golden{"TapeOfAWholeCalculation",
+               {"--tape", "--now=2026-12-11T14:05:09", "2+1=", "C"},
+               "3.0\n\n"
+               "Fri, Dec 11, 2026\n2:05:09 pm\n------------------\n"
+               "2.0     +\n1.0     =\n3.0     \u25CA\n\n------------------\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliInput, ReadsLinesFromStandardInput) {
@@ -79,6 +84,12 @@ TEST(CliErrors, UnknownControlIsReportedAndFails) {
     const CliRun r = runCli({"{NoSuchKey}"});
     EXPECT_NE(r.status, 0);
     EXPECT_NE(r.out.find("NoSuchKey"), std::string::npos);
+}
+
+TEST(CliErrors, UnknownMenuItemIsReportedAndFails) {
+    const CliRun r = runCli({"{menu=UnitFurlongs}"});
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.out.find("UnitFurlongs"), std::string::npos);
 }
 
 TEST(CliErrors, UnknownOptionShowsUsage) {
