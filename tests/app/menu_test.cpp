@@ -6,13 +6,13 @@
 #include <ostream>
 
 #include "app/menu_bar.h"
-#include "shell_fixture.h"
+#include "app_fixture.h"
 #include "tavrel/platform/carbon_declares.h"
 
 namespace tavrel::app {
 namespace {
 
-using testing::ShellFixture;
+using testing::AppFixture;
 
 std::vector<std::string> captions(const platform::Menu& m) {
     std::vector<std::string> out;
@@ -69,7 +69,7 @@ class Shortcuts : public ::testing::TestWithParam<KeyCase> {};
 
 TEST_P(Shortcuts, ControlKeyRunsItsCommand) {
     const KeyCase& c = GetParam();
-    ShellFixture f;
+    AppFixture f;
     f.start();
     f.type("5=");  // the Unit and LCD items need a value
     std::vector<std::string> ran;
@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(Menu, Shortcuts, ::testing::Values(
 // clang-format on
 
 TEST(Shortcuts, ADisabledItemsShortcutIsSwallowed) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     f.type("12");
     f.type("{esc}");
@@ -140,7 +140,7 @@ class Enabling : public ::testing::TestWithParam<EnableCase> {};
 
 TEST_P(Enabling, ChecksFollowTheRunningValueAndEnablingThePopUps) {
     const EnableCase& c = GetParam();
-    ShellFixture f;
+    AppFixture f;
     f.start();
     f.type(c.keys);
     f.app.requestMenuEnabling();
@@ -175,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(Menu, Enabling, ::testing::Values(
 // clang-format on
 
 TEST(Enabling, ACheckFollowsTheRunningValueNotThePopUp) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     f.type("3'6\"=");
     f.app.runMenuCommand("LCD1_16");
@@ -203,7 +203,7 @@ class Commands : public ::testing::TestWithParam<CommandCase> {};
 
 TEST_P(Commands, ConvertTheDisplayedValue) {
     const CommandCase& c = GetParam();
-    ShellFixture f;
+    AppFixture f;
     f.start();
     f.type(c.keys);
     f.app.runMenuCommand(c.item);
@@ -223,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P(Menu, Commands, ::testing::Values(
 // clang-format on
 
 TEST(Commands, UnitCommandKeepsTheFullValueWithoutAnEquals) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     f.type("1'=");
     const std::string tapeBefore = f.win().Tape1.text();
@@ -234,7 +234,7 @@ TEST(Commands, UnitCommandKeepsTheFullValueWithoutAnEquals) {
 }
 
 TEST(Commands, ClearCalcRunsTwiceWhileTheCalculatorIsInFrontOnceOtherwise) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     int clears = 0;
     auto& clear = f.win().get<ui::myBevelButton>("BBclear");
@@ -252,7 +252,7 @@ TEST(Commands, ClearCalcRunsTwiceWhileTheCalculatorIsInFrontOnceOtherwise) {
 }
 
 TEST(Commands, ClearTapeLeavesOnlyTheStamp) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     const std::string fresh = f.win().Tape1.text();
     f.type("2+3=");
@@ -262,7 +262,7 @@ TEST(Commands, ClearTapeLeavesOnlyTheStamp) {
 }
 
 TEST(Commands, TapeOpensKeyPadAndTapeFromTheReducedWindowThenClosesOnlyTheTape) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     f.app.runMenuCommand("Helpminimize");
     EXPECT_EQ(f.win().height(), 86);
@@ -277,7 +277,7 @@ TEST(Commands, TapeOpensKeyPadAndTapeFromTheReducedWindowThenClosesOnlyTheTape) 
 }
 
 TEST(Commands, MinimizeToDockTwiceGoesAndComesBack) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     f.app.runMenuCommand("HelpMinimzetodock");
     EXPECT_TRUE(platform::GetWindowCollapsed(f.win()));
@@ -286,24 +286,24 @@ TEST(Commands, MinimizeToDockTwiceGoesAndComesBack) {
 }
 
 TEST(Commands, WebsiteOpensTheProductPage) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     f.app.runMenuCommand("Helptavrelwebsite");
     EXPECT_EQ(f.host.system().openedUrls(), std::vector<std::string>{webSitePage()});
 }
 
 TEST(Commands, QuitClosesTheCalculatorAndSavesItsState) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     f.win().moveByUser(99, 88);
     f.app.typeKey(platform::KeyEvent::of("q", kCtrl));
     EXPECT_TRUE(f.win().isClosed());
     EXPECT_TRUE(f.host.loop().quitRequested());
-    EXPECT_EQ(testing::readBack(f.host.files())->GetPrefNumber("winLeft", -1), 99);
+    EXPECT_EQ(testing::savedPrefs(f.host.files())->GetPrefNumber("winLeft", -1), 99);
 }
 
 TEST(Commands, HooksReachTheirWindows) {
-    ShellFixture f;
+    AppFixture f;
     std::vector<std::string> log;
     f.shell.showHelpWindow = [&] { log.push_back("help"); };
     f.shell.togglePreferences = [&] { log.push_back("prefs"); };

@@ -1,58 +1,74 @@
-// The application shell on the headless platform with its preferences in a
-// fresh folder: a test stores settings first (through the store, as the
-// program writes them), then starts the program and drives it.
+// A headless program around the shell: a calculator window, the preferences
+// store over a temporary folder (with a file written first when asked), and
+// the shell that owns the preferences, update, about and help windows.
 #pragma once
 
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
-#include <utility>
-#include <vector>
+#include <thread>
 
-#include "app/app_class.h"
+#include "app/calc_win_link.h"
+#include "app/pref_store.h"
+#include "app/shell.h"
+#include "tavrel/platform/headless/curl_http.h"
 #include "tavrel/platform/headless/headless_platform.h"
+#include "tavrel/platform/timer.h"
 #include "temp_dir.h"
+#include "ui/calc_win.h"
 
 namespace tavrel::app::testing {
-
-// Settings as the preferences file would hold them, written before start-up.
-using StoredPrefs = std::vector<std::pair<std::string, std::string>>;
-
-inline void storePrefs(const std::filesystem::path& folder, const StoredPrefs& prefs) {
-    platform::headless::HeadlessFiles files(folder);
-    PrefStore store(files);
-    store.InitPrefFile(kPrefsFileName);
-    for (const auto& [name, value] : prefs) store.SetPrefString(name, value);
-    store.WritePrefsFile();
-}
-
-// A fresh store's view of the file the program wrote.
-inline std::unique_ptr<PrefStore> readBack(platform::headless::HeadlessFiles& files) {
-    auto store = std::make_unique<PrefStore>(files);
-    store->InitPrefFile(kPrefsFileName);
-    return store;
-}
 
 struct ShellFixture {
     TempDir dir;
     platform::headless::HeadlessPlatform host;
     platform::Application app{host};
-    AppClass shell{app};
+    std::shared_ptr<ui::calcWin> calc;
+    std::unique_ptr<CalcWinAdapter> link;
+    PrefStore prefs{host.files()};
+    std::unique_ptr<platform::headless::CurlHttp> curl;
+    std::unique_ptr<Shell> shell;
 
-    explicit ShellFixture(char32_t decimal = U'.')
+    // prefsFile: the file's text before start-up, none for no file. With
+    // real HTTP options the update check talks to real servers.
+    explicit ShellFixture(std::optional<std::string> prefsFile = std::nullopt,
+                          std::optional<platform::headless::CurlHttpOptions> realHttp = {},
+                          platform::HttpTransport* http = nullptr)
         : host(platform::headless::HeadlessOptions{.preferencesFolder = dir.path,
-                                                   .decimalSeparator = decimal}) {}
-
-    ui::calcWin& win() { return shell.calcWin(); }
-    void start() {
-        app.open();
-        host.loop().runPending();
+                                                   .start = {2026, 3, 10, 9, 0, 0}}) {
+        if (prefsFile) dir.write("tavrel.Prefs", *prefsFile);
+        calc = app.makeWindow<ui::calcWin>();
+        link = std::make_unique<CalcWinAdapter>(*calc);
+        prefs.InitPrefFile(kPrefsFileName);
+        if (realHttp) {
+            curl = std::make_unique<platform::headless::CurlHttp>(host.loop(), *realHttp);
+            http = curl.get();
+        }
+        shell = std::make_unique<Shell>(app, prefs, *link, ShellOptions{http});
     }
-    // Types a key script's plain characters into the display.
-    void type(const std::string& text) {
-        win().EditFract1.setFocus();
-        win().typeText(text);
+    // Turns the loop, in real time, until the condition holds (false after 10 s).
+    template <class Pred>
+    bool turnUntil(Pred done) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > deadline) return false;
+            host.loop().advanceMs(10);
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        return true;
     }
-    platform::MenuItem& item(std::string_view name) { return *app.menuBar().findItem(name); }
+    std::string prefsFile() const { return dir.read("tavrel.Prefs"); }
+    // What a fresh store reads from the file now.
+    std::int32_t storedNumber(const char* name, std::int32_t fallback) {
+        PrefStore fresh(host.files());
+        fresh.InitPrefFile(kPrefsFileName);
+        return fresh.GetPrefNumber(name, fallback);
+    }
+    bool transparencyTimerOn() const {
+        return calc->get<platform::Timer>("TimerCheckTransparency").mode() !=
+               platform::TimerMode::Off;
+    }
 };
 
 }  // namespace tavrel::app::testing

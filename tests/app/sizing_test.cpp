@@ -5,12 +5,12 @@
 
 #include <ostream>
 
-#include "shell_fixture.h"
+#include "app_fixture.h"
 
 namespace tavrel::app {
 namespace {
 
-using testing::ShellFixture;
+using testing::AppFixture;
 using testing::StoredPrefs;
 
 struct RestoreCase {
@@ -29,8 +29,8 @@ class Restore : public ::testing::TestWithParam<RestoreCase> {};
 
 TEST_P(Restore, FirstSizingTakesTheSavedStateOnScreen) {
     const RestoreCase& c = GetParam();
-    ShellFixture f;
-    testing::storePrefs(f.dir.path, c.prefs);
+    AppFixture f;
+    testing::storeBeforeStart(f.dir.path, c.prefs);
     f.start();
     ui::calcWin& w = f.win();
     EXPECT_EQ(w.left(), c.left);
@@ -60,8 +60,8 @@ INSTANTIATE_TEST_SUITE_P(Sizing, Restore, ::testing::Values(
 // clang-format on
 
 TEST(Sizing, ReducedWindowComesBackWithTheTapeAtTheSavedHeight) {
-    ShellFixture f;
-    testing::storePrefs(f.dir.path,
+    AppFixture f;
+    testing::storeBeforeStart(f.dir.path,
                         {{"Minimize", "false"}, {"tapeVisible", "true"}, {"selfHeight", "650"}});
     f.start();
     ASSERT_EQ(f.win().height(), 86);
@@ -73,7 +73,7 @@ TEST(Sizing, ReducedWindowComesBackWithTheTapeAtTheSavedHeight) {
 }
 
 TEST(Sizing, ScreenLimitsApplyOnlyAtStartUp) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     f.win().moveByUser(1400, 5);
     f.app.runMenuCommand("HelpTape");
@@ -101,7 +101,7 @@ class Drag : public ::testing::TestWithParam<DragCase> {};
 
 TEST_P(Drag, SizeBoxFollowsTheRules) {
     const DragCase& c = GetParam();
-    ShellFixture f;
+    AppFixture f;
     f.start();
     ui::calcWin& w = f.win();
     if (c.startReduced) f.app.runMenuCommand("Helpminimize");
@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Sizing, Drag, ::testing::Values(
 // clang-format on
 
 TEST(Sizing, TapeOpenedAfterDraggingToTheMinimumGives555) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     f.win().resizeByUser(247, 355);
     f.app.runMenuCommand("HelpTape");
@@ -137,7 +137,7 @@ TEST(Sizing, TapeOpenedAfterDraggingToTheMinimumGives555) {
 }
 
 TEST(Sizing, WidthStaysAndControlsBeyondItKeepTheirPlaces) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     std::vector<std::pair<std::string, int>> beyond;
     for (std::size_t i = 0; i < f.win().controlCount(); ++i) {

@@ -7,28 +7,28 @@
 #include <csignal>
 #include <ostream>
 
-#include "shell_fixture.h"
+#include "app_fixture.h"
 #include "tavrel/platform/carbon_declares.h"
 #include "tavrel/platform/quit_signals.h"
 
 namespace tavrel::app {
 namespace {
 
-using testing::ShellFixture;
+using testing::AppFixture;
 using testing::StoredPrefs;
 
 // Stands for the about window: its open handler closes it at once when the
 // splash is bypassed, and closing it (however) tells the application. It
 // notes what the program had done when it opened.
 struct AboutDouble {
-    ShellFixture& f;
+    AppFixture& f;
     std::shared_ptr<platform::Window> window;
     bool calcVisibleAtOpen = true;
     bool prefsLoadedAtOpen = false;
     bool registersFreshAtOpen = false;
     std::int32_t decimalAtOpen = 0;
 
-    explicit AboutDouble(ShellFixture& fixture) : f(fixture) {
+    explicit AboutDouble(AppFixture& fixture) : f(fixture) {
         f.shell.showAboutWindow = [this] { show(); };
     }
     void show() {
@@ -59,11 +59,11 @@ class StartUpOrder : public ::testing::TestWithParam<StartCase> {};
 
 TEST_P(StartUpOrder, RegistersPrefsAboutThenSeparator) {
     const StartCase& c = GetParam();
-    ShellFixture f(U',');
+    AppFixture f(U',');
     if (c.withFile) {
         StoredPrefs prefs{{"winLeft", "40"}};
         if (c.bypass) prefs.emplace_back("bypassSplash", c.bypass);
-        testing::storePrefs(f.dir.path, prefs);
+        testing::storeBeforeStart(f.dir.path, prefs);
     }
     // Something left in the registers by the window's creation is replaced.
     f.win().calculator().registers().runningReg->valueString = "stale";
@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Shell, StartUpOrder, ::testing::Values(
 // clang-format on
 
 TEST(StartUp, WithoutAboutWindowTheCalculatorShowsAtOnce) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     EXPECT_TRUE(f.win().visible());
     EXPECT_TRUE(f.shell.doneLaunch);
@@ -108,7 +108,7 @@ TEST(StartUp, WithoutAboutWindowTheCalculatorShowsAtOnce) {
 }
 
 TEST(StartUp, AboutShownAgainLaterLeavesTheWindowWhereItIs) {
-    ShellFixture f;
+    AppFixture f;
     AboutDouble about(f);
     f.start();
     f.win().moveByUser(300, 200);
@@ -122,7 +122,7 @@ TEST(StartUp, AboutShownAgainLaterLeavesTheWindowWhereItIs) {
 }
 
 TEST(ShutDown, CloseWritesTheSixWindowEntriesAndQuits) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     f.win().moveByUser(120, 90);
     f.win().resizeByUser(247, 700);
@@ -130,7 +130,7 @@ TEST(ShutDown, CloseWritesTheSixWindowEntriesAndQuits) {
     EXPECT_TRUE(f.host.loop().quitRequested());
     EXPECT_TRUE(f.win().isClosed());
 
-    auto saved = testing::readBack(f.host.files());
+    auto saved = testing::savedPrefs(f.host.files());
     EXPECT_EQ(saved->GetPrefNumber("winWidth", -1), 247);
     EXPECT_EQ(saved->GetPrefNumber("winLeft", -1), 120);
     EXPECT_EQ(saved->GetPrefNumber("winTop", -1), 90);
@@ -140,28 +140,28 @@ TEST(ShutDown, CloseWritesTheSixWindowEntriesAndQuits) {
 }
 
 TEST(ShutDown, DraggedToTheMinimumSavesTheTapeClosedAnd555) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     f.win().resizeByUser(247, 300);  // held to the minimum, 355
     f.win().closeByUser();
-    auto saved = testing::readBack(f.host.files());
+    auto saved = testing::savedPrefs(f.host.files());
     EXPECT_FALSE(saved->GetPrefBoolean("tapeVisible", true));
     EXPECT_TRUE(saved->GetPrefBoolean("Minimize", false));
     EXPECT_EQ(saved->GetPrefNumber("selfHeight", -1), 555);
 }
 
 TEST(ShutDown, UnchangedStateIsSavedToo) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     f.app.quit();
-    auto saved = testing::readBack(f.host.files());
+    auto saved = testing::savedPrefs(f.host.files());
     EXPECT_EQ(saved->GetPrefNumber("winLeft", -1), 15);
     EXPECT_EQ(saved->GetPrefNumber("selfHeight", -1), 600);
     EXPECT_TRUE(f.host.loop().quitRequested());
 }
 
 TEST(ShutDown, FailedWriteIsShownAndTheProgramStillQuits) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     // A folder where the file should be: it cannot be replaced.
     const auto file = f.dir.path / std::string(kPrefsFileName);
@@ -176,7 +176,7 @@ TEST(ShutDown, FailedWriteIsShownAndTheProgramStillQuits) {
 
 TEST(ShutDown, TermAndIntSignalsCloseTheWindowAsItsCloseBoxDoes) {
     for (int sig : {SIGTERM, SIGINT}) {
-        ShellFixture f;
+        AppFixture f;
         f.start();
         f.win().moveByUser(77, 66);
         platform::QuitSignals signals;
@@ -186,7 +186,7 @@ TEST(ShutDown, TermAndIntSignalsCloseTheWindowAsItsCloseBoxDoes) {
         EXPECT_TRUE(signals.poll(f.app));
         EXPECT_TRUE(f.win().isClosed());
         EXPECT_TRUE(f.host.loop().quitRequested());
-        EXPECT_EQ(testing::readBack(f.host.files())->GetPrefNumber("winLeft", -1), 77);
+        EXPECT_EQ(testing::savedPrefs(f.host.files())->GetPrefNumber("winLeft", -1), 77);
         EXPECT_FALSE(signals.poll(f.app)) << "one signal, one quit";
     }
 }
@@ -197,7 +197,7 @@ TEST(ShutDown, OnlyOneSignalWatcherAtATime) {
 }
 
 TEST(Activation, ReturningToTheProgramBringsTheWindowBackFromTheDock) {
-    ShellFixture f;
+    AppFixture f;
     f.start();
     f.app.runMenuCommand("HelpMinimzetodock");
     ASSERT_TRUE(platform::GetWindowCollapsed(f.win()));

@@ -7,14 +7,14 @@
 #include <functional>
 #include <stdexcept>
 
-#include "shell_fixture.h"
+#include "app_fixture.h"
 #include "tavrel/platform/carbon_declares.h"
 #include "tavrel/platform/timer.h"
 
 namespace tavrel::app {
 namespace {
 
-using testing::ShellFixture;
+using testing::AppFixture;
 using ui::TransparencyMode;
 
 struct Choice : ui::TransparencySettings {
@@ -51,7 +51,7 @@ std::vector<int> range(int from, int to, int step) {
 
 class Fades : public ::testing::Test {
   protected:
-    ShellFixture f;
+    AppFixture f;
     Choice choice;
     OpacityLog log;
     platform::Timer* timer = nullptr;

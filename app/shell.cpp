@@ -1,0 +1,92 @@
+// Windows are made through the application, which keeps them alive until they
+// close; the shell only remembers them weakly, so a closed about or help
+// window is made anew on the next request.
+#include "app/shell.h"
+
+#include <exception>
+
+#include "app/prefs_win.h"
+#include "app/product.h"
+#include "app/win_version_check.h"
+#include "tavrel/platform/timer.h"
+
+namespace tavrel::app {
+
+namespace {
+
+template <class W>
+W* alive(const std::weak_ptr<W>& w) {
+    auto p = w.lock();
+    return p && !p->isClosed() ? p.get() : nullptr;
+}
+
+}  // namespace
+
+Shell::Shell(platform::Application& app, PrefStore& prefs, CalcWinLink& calc, ShellOptions options)
+    : app_(app),
+      prefs_(prefs),
+      calc_(calc),
+      http_(options.http ? *options.http : app.services().http()) {}
+
+Shell::~Shell() = default;
+
+prefsWin& Shell::PrefsWin() {
+    if (auto* w = existingPrefsWin()) return *w;
+    auto w = app_.makeWindow<prefsWin>(*this);
+    prefsWin_ = w;
+    return *w;
+}
+
+prefsWin* Shell::existingPrefsWin() const {
+    return alive(prefsWin_);
+}
+
+WinVersionCheck& Shell::VersionCheck() {
+    if (auto* w = existingVersionCheck()) return *w;
+    auto w = app_.makeWindow<WinVersionCheck>(*this);
+    versionCheck_ = w;
+    return *w;
+}
+
+WinVersionCheck* Shell::existingVersionCheck() const {
+    return alive(versionCheck_);
+}
+
+void Shell::wireUpdateTimer() {
+    if (auto* t = calc_.window().find<platform::Timer>("TimerCheckUpdates"))
+        t->onAction = [this] { TimerCheckUpdates_Action(); };
+}
+
+void Shell::TimerCheckUpdates_Action() {
+    guarded("failed in calcWin.TimerCheckUpdate.action", [&] {
+        constexpr double kWeek = 6.048e5;
+        const double now = app_.services().clock().secondsSince1904();
+        const double last = prefs_.GetPrefDouble("lastUpdateCheck", now);
+        if (last + kWeek < now && PrefsWin().checkUpdate.value()) {
+            VersionCheck().checkForUpdate();
+            prefs_.SetPrefDouble("lastUpdateCheck", now);
+            prefs_.WritePrefsFile();
+        }
+    });
+}
+
+void Shell::checkForUpdateNow() {
+    WinVersionCheck& w = VersionCheck();
+    w.checkForUpdate();
+    w.showAsSheetOf(calc_.window());
+}
+
+std::string Shell::updateHost() const {
+    std::string host = prefs_.GetPrefString("updateHost", "");
+    return host.empty() ? std::string(kUpdateHost) : host;
+}
+
+void Shell::guarded(std::string_view failure, const std::function<void()>& body) const {
+    try {
+        body();
+    } catch (...) {
+        app_.services().system().messageBox(std::string(failure));
+    }
+}
+
+}  // namespace tavrel::app
