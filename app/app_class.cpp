@@ -8,7 +8,10 @@
 #include <array>
 #include <utility>
 
+#include "app/calc_win_link.h"
 #include "app/menu_bar.h"
+#include "app/prefs_win.h"
+#include "app/product.h"
 #include "core/unit_table.h"
 #include "tavrel/platform/carbon_declares.h"
 #include "tavrel/platform/services.h"
@@ -42,8 +45,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kLcdComma
 
 }  // namespace
 
-std::string webSitePage() {
-    return "http://" + std::string(kWebSiteHost) + "/tavrel/";
+std::string webSitePage(const Shell& shell) {
+    return "http://" + shell.updateHost() + std::string(kSitePath);
 }
 
 // The calculator window's saved state lives in the preferences file.
@@ -68,6 +71,36 @@ class AppClass::WindowState : public ui::WindowPrefs {
     PrefStore& prefs_;
 };
 
+// The shell's windows reach the calculator through the link; sizing is the
+// window's own.
+class AppClass::Link : public CalcWinAdapter {
+  public:
+    explicit Link(ui::calcWin& win) : CalcWinAdapter(win), win_(win) {}
+    void sizeWindow() override { win_.sizeWindow(); }
+
+  private:
+    ui::calcWin& win_;
+};
+
+// The fading timer reads the preferences window's choice at every step.
+class AppClass::Transparency : public ui::TransparencySettings {
+  public:
+    explicit Transparency(Shell& shell) : shell_(shell) {}
+    ui::TransparencyMode mode() const override {
+        const prefsWin* w = shell_.existingPrefsWin();
+        const auto m = w ? w->transMode() : std::nullopt;
+        return m ? static_cast<ui::TransparencyMode>(static_cast<int>(*m))
+                 : ui::TransparencyMode::None;
+    }
+    int level() const override {
+        const prefsWin* w = shell_.existingPrefsWin();
+        return w ? w->trans.value() : 100;
+    }
+
+  private:
+    Shell& shell_;
+};
+
 AppClass::AppClass(platform::Application& app)
     : app_(app),
       prefs_(app.services().files()),
@@ -79,7 +112,12 @@ AppClass::AppClass(platform::Application& app)
     app_.onEnableMenuItems = [this] { Event_EnableMenuItems(); };
     registerMenuHandlers();
     calcWin_ = app_.makeWindow<ui::calcWin>();
+    link_ = std::make_unique<Link>(*calcWin_);
+    shell_ = std::make_unique<Shell>(app_, prefs_, *link_);
+    transparency_ = std::make_unique<Transparency>(*shell_);
     calcWin_->windowPrefs = windowState_.get();
+    calcWin_->transparency = transparency_.get();
+    shell_->wireUpdateTimer();
 }
 
 AppClass::~AppClass() {
@@ -87,7 +125,8 @@ AppClass::~AppClass() {
     app_.onActivate = nullptr;
     app_.onDeactivate = nullptr;
     app_.onEnableMenuItems = nullptr;
-    if (calcWin_) calcWin_->windowPrefs = nullptr;
+    calcWin_->windowPrefs = nullptr;
+    calcWin_->transparency = nullptr;
 }
 
 bool AppClass::checkUnit() const {
@@ -100,16 +139,20 @@ void AppClass::Event_Open() {
     regs.tempReg = newValue();
     calcWin_->hide();
     prefs_.InitPrefFile(kPrefsFileName);
-    if (showAboutWindow)
+    if (showAboutWindow) {
         showAboutWindow();
-    else
+    } else {
+        // Settings that cannot be stored (no preferences folder) must not
+        // keep the calculator from showing.
+        app_.dispatch([&] { shell_->PrefsWin(); });
         aboutClosed();
+    }
     decimalLocalized = static_cast<std::int32_t>(app_.services().locale().decimalSeparator());
 }
 
 void AppClass::aboutClosed() {
-    calcWin_->sizeWindow();
-    doneLaunch = true;
+    link_->sizeWindow();
+    shell_->doneLaunch = true;
 }
 
 void AppClass::Event_Activate() {
@@ -153,16 +196,12 @@ void AppClass::registerMenuHandlers() {
     on("HelptavrelHelp", [this] {
         if (showHelpWindow) showHelpWindow();
     });
-    on("Helptavrelwebsite", [this] { app_.services().system().openUrl(webSitePage()); });
-    on("Helpversioncheck", [this] {
-        if (checkForUpdate) checkForUpdate();
-    });
+    on("Helptavrelwebsite", [this] { app_.services().system().openUrl(webSitePage(*shell_)); });
+    on("Helpversioncheck", [this] { shell_->checkForUpdateNow(); });
     on("AppleAboutTavrel", [this] {
         if (showAboutWindow) showAboutWindow();
     });
-    on("Preferences", [this] {
-        if (togglePreferences) togglePreferences();
-    });
+    on("Preferences", [this] { shell_->PrefsWin().showOrHide(); });
     on("HelpTape", [win] {
         auto& minimize = win().get<ui::myWigit>("wigitMinimize");
         auto& tape = win().get<ui::myWigit>("wigitTape");

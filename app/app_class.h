@@ -1,9 +1,8 @@
 // The application object. Construction is the start-up step: the menu bar,
-// the application's menu handlers and the hidden calculator window. The open
-// event then makes the registers, loads the preferences, brings up the about
-// window (whose closing shows the calculator) and reads the decimal
-// separator. Windows built elsewhere (about, help, preferences, update check)
-// are reached through the hooks below, which the program wires at start-up.
+// the application's menu handlers, the hidden calculator window and the
+// shell that owns the preferences and update windows. The open event then
+// makes the registers, loads the preferences, brings up the about window
+// (whose closing shows the calculator) and reads the decimal separator.
 #pragma once
 
 #include <cstdint>
@@ -12,14 +11,14 @@
 #include <string>
 
 #include "app/pref_store.h"
+#include "app/shell.h"
 #include "tavrel/platform/application.h"
 #include "ui/calc_win.h"
 
 namespace tavrel::app {
 
-// The product's web site: its host, and the page the Help menu opens.
-inline constexpr std::string_view kWebSiteHost = "www.tavrel.net";
-std::string webSitePage();
+// The product's web site page the Help menu opens.
+std::string webSitePage(const Shell& shell);
 
 class AppClass {
   public:
@@ -31,9 +30,11 @@ class AppClass {
     platform::Application& application() const { return app_; }
     ui::calcWin& calcWin() const { return *calcWin_; }
     PrefStore& prefs() { return prefs_; }
+    Shell& shell() { return *shell_; }
 
     std::string helpText;  // kept for the help window; never read
-    bool doneLaunch = false;
+    // True once the about window has closed for the first time.
+    bool doneLaunch() const { return shell_->doneLaunch; }
     std::int32_t decimalLocalized = 46;
 
     // The running value has a unit.
@@ -48,14 +49,12 @@ class AppClass {
     // The about window's close handler calls this, whenever it closes.
     void aboutClosed();
 
-    // Obtains and shows the about window; without one the calculator is
-    // shown at once, as with the splash bypassed.
+    // Obtains and shows the about window. Until it is wired the stand-in
+    // creates the preferences window (which applies the stored
+    // transparency) and shows the calculator at once, as the bypass does.
     std::function<void()> showAboutWindow;
+    // Makes the help window visible; nothing until it is wired.
     std::function<void()> showHelpWindow;
-    // Hides the preferences window when visible, else shows it as a sheet.
-    std::function<void()> togglePreferences;
-    // Obtains the update window, checks, and shows it as a sheet.
-    std::function<void()> checkForUpdate;
 
   private:
     void registerMenuHandlers();
@@ -64,8 +63,13 @@ class AppClass {
     platform::Application& app_;
     PrefStore prefs_;
     class WindowState;
+    class Link;
+    class Transparency;
     std::unique_ptr<WindowState> windowState_;
     std::shared_ptr<ui::calcWin> calcWin_;
+    std::unique_ptr<Link> link_;
+    std::unique_ptr<Shell> shell_;
+    std::unique_ptr<Transparency> transparency_;
 };
 
 }  // namespace tavrel::app

@@ -141,8 +141,14 @@ bool Window::close() {
     if (closed_ || closing_) return true;
     if (onCancelClose && onCancelClose()) return false;
     closing_ = true;
-    if (onClose) onClose();
-    for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i]->closed();
+    // Each close handler on its own: one that fails (a settings file that
+    // cannot be written) is reported and the window still closes, so a quit
+    // is never left half done.
+    app_.dispatch([&] {
+        if (onClose) onClose();
+    });
+    for (std::size_t i = 0; i < controls_.size(); ++i)
+        app_.dispatch([&] { controls_[i]->closed(); });
     setFocus(nullptr);
     Window* before = app_.activeWindow();
     visible_ = false;

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "app/menu_bar.h"
+#include "app/prefs_win.h"
 #include "app_fixture.h"
 #include "tavrel/platform/carbon_declares.h"
 
@@ -289,7 +290,8 @@ TEST(Commands, WebsiteOpensTheProductPage) {
     AppFixture f;
     f.start();
     f.app.runMenuCommand("Helptavrelwebsite");
-    EXPECT_EQ(f.host.system().openedUrls(), std::vector<std::string>{webSitePage()});
+    EXPECT_EQ(f.host.system().openedUrls(),
+              std::vector<std::string>{"http://www.tavrel.org/tavrel/"});
 }
 
 TEST(Commands, QuitClosesTheCalculatorAndSavesItsState) {
@@ -302,16 +304,25 @@ TEST(Commands, QuitClosesTheCalculatorAndSavesItsState) {
     EXPECT_EQ(testing::savedPrefs(f.host.files())->GetPrefNumber("winLeft", -1), 99);
 }
 
-TEST(Commands, HooksReachTheirWindows) {
+TEST(Commands, PreferencesShowsTheSheetAndHidesItAgain) {
     AppFixture f;
-    std::vector<std::string> log;
-    f.shell.showHelpWindow = [&] { log.push_back("help"); };
-    f.shell.togglePreferences = [&] { log.push_back("prefs"); };
-    f.shell.checkForUpdate = [&] { log.push_back("update"); };
     f.start();
-    for (auto item : {"HelptavrelHelp", "Preferences", "Helpversioncheck"})
-        f.app.runMenuCommand(item);
-    EXPECT_EQ(log, (std::vector<std::string>{"help", "prefs", "update"}));
+    f.app.runMenuCommand("Preferences");
+    prefsWin* prefs = f.shell.shell().existingPrefsWin();
+    ASSERT_NE(prefs, nullptr);
+    EXPECT_TRUE(prefs->visible());
+    EXPECT_EQ(prefs->sheetParent(), &f.win());
+    f.app.runMenuCommand("Preferences");
+    EXPECT_FALSE(prefs->visible());
+}
+
+TEST(Commands, HelpReachesTheHelpWindow) {
+    AppFixture f;
+    int shown = 0;
+    f.shell.showHelpWindow = [&] { ++shown; };
+    f.start();
+    f.app.runMenuCommand("HelptavrelHelp");
+    EXPECT_EQ(shown, 1);
 }
 
 }  // namespace

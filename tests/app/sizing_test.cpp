@@ -61,8 +61,8 @@ INSTANTIATE_TEST_SUITE_P(Sizing, Restore, ::testing::Values(
 
 TEST(Sizing, ReducedWindowComesBackWithTheTapeAtTheSavedHeight) {
     AppFixture f;
-    testing::storeBeforeStart(f.dir.path,
-                        {{"Minimize", "false"}, {"tapeVisible", "true"}, {"selfHeight", "650"}});
+    testing::storeBeforeStart(
+        f.dir.path, {{"Minimize", "false"}, {"tapeVisible", "true"}, {"selfHeight", "650"}});
     f.start();
     ASSERT_EQ(f.win().height(), 86);
     auto& minimize = f.win().get<ui::myWigit>("wigitMinimize");
