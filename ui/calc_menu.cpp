@@ -80,6 +80,12 @@ void calcWin::unitMenuCommand(const std::string& item) {
 }
 
 void calcWin::lcdMenuCommand(const std::string& item) {
+    // Likewise: otherwise the "=" would run nested inside the conversion,
+    // which then shows the new precision while the pop-up shows the old.
+    if (!calc_.clearFlag) {
+        PMLCD.selfPressed = true;
+        PBeq.push();
+    }
     PMLCD.selfPressed = true;
     changeLCD(item);
     PMLCD.selfPressed = false;

@@ -219,9 +219,20 @@ INSTANTIATE_TEST_SUITE_P(Menu, Commands, ::testing::Values(
     CommandCase{"EntryAfterPlus",      "1'+6\"", "UnitInches",      "18.0\""},
     CommandCase{"UnitlessUnchanged",   "5=",     "UnitInches",      "5.0"},
     CommandCase{"UnitlessInEighths",   "5.25=",  "LCD1_8",          "5 1/4"},
-    CommandCase{"FeetInchesToDecimal", "3'6\"=", "LCDDecimal",      "3.5'"}),
+    CommandCase{"FeetInchesToDecimal", "3'6\"=", "LCDDecimal",      "3.5'"},
+    CommandCase{"LcdEntryCompleted",   "5=3.3",  "LCD1_8",          "3 1/4"}),
     [](const auto& info) { return std::string(info.param.label); });
 // clang-format on
+
+TEST(Commands, LcdCommandDuringAnEntryLeavesThePopUpShowingTheNewPrecision) {
+    AppFixture f;
+    f.start();
+    f.type("5=3.3");
+    f.app.runMenuCommand("LCD1_8");
+    EXPECT_EQ(f.win().PMLCD.text(), "1/8");
+    f.app.requestMenuEnabling();
+    EXPECT_TRUE(f.item("LCD1_8").checked());
+}
 
 TEST(Commands, UnitCommandKeepsTheFullValueWithoutAnEquals) {
     AppFixture f;
