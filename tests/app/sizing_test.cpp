@@ -72,6 +72,16 @@ TEST(Sizing, ReducedWindowComesBackWithTheTapeAtTheSavedHeight) {
     EXPECT_EQ(f.win().Tape1.height(), 650 - 357);
 }
 
+TEST(Sizing, EverySizingIsAnimatedAboutTheTopLeftCorner) {
+    AppFixture f;
+    f.start();
+    f.win().moveByUser(200, 150);
+    const int before = f.host.desktop().animatedResizes();
+    f.app.runMenuCommand("Helpminimize");
+    EXPECT_EQ(f.host.desktop().animatedResizes(), before + 1);
+    EXPECT_EQ(f.win().bounds(), (platform::Rect{200, 150, 247, 86}));
+}
+
 TEST(Sizing, ScreenLimitsApplyOnlyAtStartUp) {
     AppFixture f;
     f.start();
