@@ -11,7 +11,6 @@
 #include "app/calc_win_link.h"
 #include "app/menu_bar.h"
 #include "app/prefs_win.h"
-#include "app/product.h"
 #include "core/unit_table.h"
 #include "tavrel/platform/carbon_declares.h"
 #include "tavrel/platform/services.h"
@@ -44,10 +43,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kLcdComma
 // clang-format on
 
 }  // namespace
-
-std::string webSitePage(const Shell& shell) {
-    return "http://" + shell.updateHost() + std::string(kSitePath);
-}
 
 // The calculator window's saved state lives in the preferences file.
 class AppClass::WindowState : public ui::WindowPrefs {
@@ -139,14 +134,10 @@ void AppClass::Event_Open() {
     regs.tempReg = newValue();
     calcWin_->hide();
     prefs_.InitPrefFile(kPrefsFileName);
-    if (showAboutWindow) {
+    if (showAboutWindow)
         showAboutWindow();
-    } else {
-        // Settings that cannot be stored (no preferences folder) must not
-        // keep the calculator from showing.
-        app_.dispatch([&] { shell_->PrefsWin(); });
-        aboutClosed();
-    }
+    else
+        shell_->AboutTavrel();
     decimalLocalized = static_cast<std::int32_t>(app_.services().locale().decimalSeparator());
 }
 
@@ -193,13 +184,14 @@ void AppClass::registerMenuHandlers() {
         on(std::string(item), [win, t = std::string(text)] { win().lcdMenuCommand(t); });
     for (const auto& [item, text] : kUnitCommands)
         on(std::string(item), [win, t = std::string(text)] { win().unitMenuCommand(t); });
-    on("HelptavrelHelp", [this] {
-        if (showHelpWindow) showHelpWindow();
-    });
-    on("Helptavrelwebsite", [this] { app_.services().system().openUrl(webSitePage(*shell_)); });
+    on("HelptavrelHelp", [this] { shell_->HelpWindow(); });
+    on("Helptavrelwebsite", [this] { shell_->openWebsite(); });
     on("Helpversioncheck", [this] { shell_->checkForUpdateNow(); });
     on("AppleAboutTavrel", [this] {
-        if (showAboutWindow) showAboutWindow();
+        if (showAboutWindow)
+            showAboutWindow();
+        else
+            shell_->AboutTavrel();
     });
     on("Preferences", [this] { shell_->PrefsWin().showOrHide(); });
     on("HelpTape", [win] {

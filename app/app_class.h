@@ -17,9 +17,6 @@
 
 namespace tavrel::app {
 
-// The product's web site page the Help menu opens.
-std::string webSitePage(const Shell& shell);
-
 class AppClass {
   public:
     explicit AppClass(platform::Application& app);
@@ -49,12 +46,9 @@ class AppClass {
     // The about window's close handler calls this, whenever it closes.
     void aboutClosed();
 
-    // Obtains and shows the about window. Until it is wired the stand-in
-    // creates the preferences window (which applies the stored
-    // transparency) and shows the calculator at once, as the bypass does.
+    // Replaces obtaining the about window (the shell's), for a program or a
+    // test that brings up its own; closing it must call aboutClosed.
     std::function<void()> showAboutWindow;
-    // Makes the help window visible; nothing until it is wired.
-    std::function<void()> showHelpWindow;
 
   private:
     void registerMenuHandlers();

@@ -87,10 +87,12 @@ void ClickableURL::IsUnderlined(bool on) {
 
 void ClickableURL::ShrinkToFit() {
     if (isPicture) return;
-    // Measured on the text that is drawn, so the control fits what it shows.
+    // Measured on the text that is drawn, so the control fits what it shows;
+    // before a link text is given, on the address.
     namespace m = platform::metrics;
+    const std::string& shown = link.empty() ? url : link;
     setHeight(m::lineHeight(textSize()));
-    setWidth(static_cast<int>(link.size()) * m::charWidth(textSize()));
+    setWidth(static_cast<int>(shown.size()) * m::charWidth(textSize()));
 }
 
 void ClickableURL::SetDefaultColor(platform::Color c) {

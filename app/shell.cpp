@@ -5,6 +5,8 @@
 
 #include <exception>
 
+#include "app/about_tavrel.h"
+#include "app/help_window.h"
 #include "app/prefs_win.h"
 #include "app/product.h"
 #include "app/win_version_check.h"
@@ -39,6 +41,36 @@ prefsWin& Shell::PrefsWin() {
 
 prefsWin* Shell::existingPrefsWin() const {
     return alive(prefsWin_);
+}
+
+std::shared_ptr<aboutTavrel> Shell::AboutTavrel() {
+    if (auto w = about_.lock(); w && !w->isClosed()) {
+        w->show();
+        return w;
+    }
+    auto w = app_.makeWindow<aboutTavrel>(*this);
+    about_ = w;
+    if (!w->isClosed()) w->show();  // the start-up bypass may have closed it already
+    return w;
+}
+
+aboutTavrel* Shell::existingAbout() const {
+    return alive(about_);
+}
+
+helpWindow& Shell::HelpWindow() {
+    if (auto* w = existingHelp()) {
+        w->show();
+        return *w;
+    }
+    auto w = app_.makeWindow<helpWindow>();
+    help_ = w;
+    w->show();
+    return *w;
+}
+
+helpWindow* Shell::existingHelp() const {
+    return alive(help_);
 }
 
 WinVersionCheck& Shell::VersionCheck() {
@@ -79,6 +111,10 @@ void Shell::checkForUpdateNow() {
 std::string Shell::updateHost() const {
     std::string host = prefs_.GetPrefString("updateHost", "");
     return host.empty() ? std::string(kUpdateHost) : host;
+}
+
+void Shell::openWebsite() const {
+    app_.services().system().openUrl("http://" + updateHost() + std::string(kSitePath));
 }
 
 void Shell::guarded(std::string_view failure, const std::function<void()>& body) const {

@@ -47,7 +47,9 @@ class Shell {
     // windows shown) when it does not exist.
     prefsWin& PrefsWin();
     WinVersionCheck& VersionCheck();
-    aboutTavrel& AboutTavrel();
+    // The about window may close within its own opening (the start-up
+    // bypass); the pointer then holds a closed window.
+    std::shared_ptr<aboutTavrel> AboutTavrel();
     helpWindow& HelpWindow();
     // The windows that exist now, or nullptr.
     prefsWin* existingPrefsWin() const;
@@ -57,6 +59,8 @@ class Shell {
 
     // The web site's host: the preference updateHost, else the program's own.
     std::string updateHost() const;
+    // The web site's page in the user's browser (More Info, the website command).
+    void openWebsite() const;
 
     // TimerCheckUpdates of calcWin: the check at most once a week.
     void TimerCheckUpdates_Action();

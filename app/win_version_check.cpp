@@ -154,7 +154,7 @@ void WinVersionCheck::showFailure(int code) {
 
 void WinVersionCheck::PBmoreinfo_Action() {
     shell_.guarded("failed in WinVersionCheck.PBmoreinfo.Action", [&] {
-        app().services().system().openUrl("http://" + shell_.updateHost() + std::string(kSitePath));
+        shell_.openWebsite();
         hide();
         shell_.calc().returnToCalculator();
     });

@@ -30,6 +30,8 @@ void click(platform::Control& c, platform::Modifiers mods) {
 
 Session::Session(const SessionOptions& options)
     : platform_(headlessOptions(options)), app_(platform_), shell_(app_), win_(&shell_.calcWin()) {
+    // No splash on the command line: the calculator is there at once.
+    shell_.showAboutWindow = [this] { shell_.aboutClosed(); };
     app_.open();
     win_->EditFract1.setFocus();
     platform_.loop().runPending();

@@ -73,7 +73,8 @@ struct CurlHttp::Shared {
 
 namespace {
 
-void fetch(CurlHttp::Shared& shared, Finished job, CurlHttpOptions options) {
+void fetch(CurlHttp::Shared& shared, Finished job, CurlHttpOptions options,
+           std::shared_ptr<std::atomic<bool>> done) {
     Transfer t;
     t.limit = options.maxBodyBytes;
     t.stop = &shared.stop;
@@ -115,6 +116,7 @@ void fetch(CurlHttp::Shared& shared, Finished job, CurlHttpOptions options) {
     }
     std::lock_guard lock(shared.mutex);
     shared.finished.push_back(std::move(job));
+    *done = true;
 }
 
 }  // namespace
@@ -127,7 +129,7 @@ CurlHttp::CurlHttp(EventLoop& loop, CurlHttpOptions options)
 CurlHttp::~CurlHttp() {
     if (pollTimer_) loop_.cancel(*pollTimer_);
     shared_->stop = true;
-    for (auto& w : workers_) w.join();
+    for (auto& w : workers_) w.thread.join();
     curl_global_cleanup();
 }
 
@@ -135,7 +137,9 @@ void CurlHttp::get(const std::string& url, HttpCallbacks callbacks) {
     Finished job;
     job.url = url;
     job.callbacks = std::move(callbacks);
-    workers_.emplace_back(fetch, std::ref(*shared_), std::move(job), options_);
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    workers_.push_back(
+        {std::thread(fetch, std::ref(*shared_), std::move(job), options_, done), done});
     ++outstanding_;
     if (!pollTimer_) schedulePoll();
 }
@@ -153,6 +157,11 @@ void CurlHttp::poll() {
         done.swap(shared_->finished);
     }
     outstanding_ -= static_cast<int>(done.size());
+    std::erase_if(workers_, [](Worker& w) {
+        if (!*w.done) return false;
+        w.thread.join();
+        return true;
+    });
     if (outstanding_ > 0) schedulePoll();
     for (auto& f : done) {
         if (f.error) {

@@ -1,6 +1,9 @@
 // Headless services: records and scripted answers; files are real files.
 #include "tavrel/platform/headless/headless_services.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <array>
 #include <fstream>
 #include <sstream>
@@ -57,6 +60,20 @@ std::optional<std::vector<std::string>> HeadlessFiles::readLines(const fs::path&
     return lines;
 }
 
+namespace {
+
+// The new contents reach the disk before they replace the old file, so a
+// system crash right after the move cannot leave an empty file behind.
+bool syncToDisk(const fs::path& file) {
+    const int fd = ::open(file.c_str(), O_RDONLY);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+}  // namespace
+
 bool HeadlessFiles::writeLines(const fs::path& file, const std::vector<std::string>& lines) {
     // Written beside the file and moved over it, so a failed write never
     // leaves a half-written file where the old one was.
@@ -67,7 +84,8 @@ bool HeadlessFiles::writeLines(const fs::path& file, const std::vector<std::stri
         if (!out) return false;
         for (const auto& l : lines) out << l << '\n';
         out.flush();
-        if (!out) {
+        out.close();
+        if (!out || !syncToDisk(temp)) {
             std::error_code ignored;
             fs::remove(temp, ignored);
             return false;

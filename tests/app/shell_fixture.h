@@ -36,7 +36,9 @@ struct ShellFixture {
                           std::optional<platform::headless::CurlHttpOptions> realHttp = {},
                           platform::HttpTransport* http = nullptr)
         : host(platform::headless::HeadlessOptions{.preferencesFolder = dir.path,
+                                                   .resourcesFolder = dir.path / "resources",
                                                    .start = {2026, 3, 10, 9, 0, 0}}) {
+        writeByline();
         if (prefsFile) dir.write("tavrel.Prefs", *prefsFile);
         calc = app.makeWindow<ui::calcWin>();
         link = std::make_unique<CalcWinAdapter>(*calc);
@@ -57,6 +59,15 @@ struct ShellFixture {
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
         return true;
+    }
+    // The byline picture, 107 x 15 (the loader reads only the PNG header).
+    void writeByline() const {
+        std::filesystem::create_directories(dir.path / "resources");
+        std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16);
+        for (int v : {107, 15})
+            for (int shift = 24; shift >= 0; shift -= 8)
+                png += static_cast<char>((v >> shift) & 0xFF);
+        std::ofstream(dir.path / "resources" / "byZel.psd", std::ios::binary) << png;
     }
     std::string prefsFile() const { return dir.read("tavrel.Prefs"); }
     // What a fresh store reads from the file now.

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <ostream>
 
+#include "app/about_tavrel.h"
 #include "app_fixture.h"
 #include "tavrel/platform/carbon_declares.h"
 #include "tavrel/platform/quit_signals.h"
@@ -115,12 +116,22 @@ TEST(StartUp, StoredMouseOverModeFadesTheWindowOnceTheMouseIsAway) {
     EXPECT_EQ(f.win().opacity(), 1.0f);
 }
 
-TEST(StartUp, WithoutAboutWindowTheCalculatorShowsAtOnce) {
-    AppFixture f;
-    f.start();
-    EXPECT_TRUE(f.win().visible());
-    EXPECT_TRUE(f.shell.doneLaunch());
-    EXPECT_EQ(f.shell.decimalLocalized, 46);
+TEST(StartUp, TheRealSplashWaitsForAKeyUnlessBypassed) {
+    for (const char* bypass : {"true", "false"}) {
+        AppFixture f;
+        testing::storeBeforeStart(f.dir.path, {{"bypassSplash", bypass}});
+        f.start();
+        auto* about = f.shell.shell().existingAbout();
+        const bool waits = std::string(bypass) == "false";
+        SCOPED_TRACE(bypass);
+        EXPECT_EQ(f.win().visible(), !waits);
+        EXPECT_EQ(about != nullptr && about->visible(), waits);
+        EXPECT_EQ(f.shell.decimalLocalized, 46);
+        if (waits) f.app.typeKey(platform::KeyEvent::of("x"));
+        EXPECT_TRUE(f.win().visible());
+        EXPECT_TRUE(f.shell.doneLaunch());
+        EXPECT_EQ(f.win().height(), 600);
+    }
 }
 
 TEST(StartUp, AboutShownAgainLaterLeavesTheWindowWhereItIs) {

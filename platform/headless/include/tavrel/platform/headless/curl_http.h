@@ -7,6 +7,7 @@
 // there and delivered as received so far. Only http and https are spoken.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <memory>
@@ -54,7 +55,11 @@ class CurlHttp : public HttpTransport {
     EventLoop& loop_;
     CurlHttpOptions options_;
     std::shared_ptr<Shared> shared_;
-    std::vector<std::thread> workers_;
+    struct Worker {
+        std::thread thread;
+        std::shared_ptr<std::atomic<bool>> done;
+    };
+    std::vector<Worker> workers_;  // finished ones are joined at the next poll
     int outstanding_ = 0;
     std::optional<TimerId> pollTimer_;
 };
