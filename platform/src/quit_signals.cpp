@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "tavrel/platform/application.h"
+#include "tavrel/platform/services.h"
 
 namespace tavrel::platform {
 namespace {
@@ -60,6 +61,7 @@ QuitSignals::QuitSignals() {
 }
 
 QuitSignals::~QuitSignals() {
+    if (scheduled_) loop_->cancel(*scheduled_);
     ::sigaction(SIGTERM, &gOldTerm, nullptr);
     ::sigaction(SIGINT, &gOldInt, nullptr);
     gSignalWriteFd.store(-1);
@@ -77,6 +79,19 @@ bool QuitSignals::takeRequest() {
 bool QuitSignals::poll(Application& app) {
     if (!takeRequest()) return false;
     return app.quit();
+}
+
+void QuitSignals::watch(Application& app) {
+    loop_ = &app.services().eventLoop();
+    pollLater(app);
+}
+
+void QuitSignals::pollLater(Application& app) {
+    constexpr std::int64_t kPeriodMicros = 100'000;
+    scheduled_ = loop_->schedule(kPeriodMicros, [this, &app] {
+        scheduled_.reset();
+        if (!poll(app)) pollLater(app);
+    });
 }
 
 }  // namespace tavrel::platform

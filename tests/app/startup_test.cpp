@@ -219,6 +219,19 @@ TEST(ShutDown, TermAndIntSignalsCloseTheWindowAsItsCloseBoxDoes) {
     }
 }
 
+TEST(ShutDown, AWatchedSignalQuitsAtTheNextPoll) {
+    AppFixture f;
+    f.start();
+    platform::QuitSignals signals;
+    signals.watch(f.app);
+    f.host.loop().advanceMs(250);
+    EXPECT_FALSE(f.win().isClosed());
+    std::raise(SIGTERM);
+    f.host.loop().advanceMs(100);
+    EXPECT_TRUE(f.win().isClosed());
+    EXPECT_TRUE(f.host.loop().quitRequested());
+}
+
 TEST(ShutDown, OnlyOneSignalWatcherAtATime) {
     platform::QuitSignals first;
     EXPECT_THROW(platform::QuitSignals second, std::logic_error);

@@ -5,6 +5,10 @@
 // quit itself runs on the event thread like any other event.
 #pragma once
 
+#include <optional>
+
+#include "tavrel/platform/event_loop.h"
+
 namespace tavrel::platform {
 
 class Application;
@@ -26,10 +30,17 @@ class QuitSignals {
     // At a loop turn: a pending request becomes the application's quit.
     // Returns whether it quit.
     bool poll(Application& app);
+    // Polls on the application's event loop every 100 ms until it quits; a
+    // backend with a socket notifier may watch fd() instead.
+    void watch(Application& app);
 
   private:
+    void pollLater(Application& app);
+
     int readFd_ = -1;
     int writeFd_ = -1;
+    std::optional<TimerId> scheduled_;
+    EventLoop* loop_ = nullptr;
 };
 
 }  // namespace tavrel::platform
