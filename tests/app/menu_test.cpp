@@ -316,6 +316,25 @@ TEST(Commands, QuitClosesTheCalculatorAndSavesItsState) {
     EXPECT_EQ(testing::savedPrefs(f.host.files())->GetPrefNumber("winLeft", -1), 99);
 }
 
+TEST(Commands, CopyCalcAndCopyTapeTakeTheWholeText) {
+    AppFixture f;
+    f.start();
+    f.type("3'+6\"=");
+    f.app.runMenuCommand("EditCopyCalc");
+    EXPECT_EQ(f.host.clipboard().text(), "3.5'");
+    f.app.runMenuCommand("EditCopyTape");
+    EXPECT_EQ(f.host.clipboard().text(), f.win().Tape1.text());
+}
+
+TEST(Commands, PasteReplacesTheDisplayOnce) {
+    AppFixture f;
+    f.start();
+    f.type("7");
+    f.host.clipboard().setText("12'\r6\"");
+    f.app.runMenuCommand("EditPaste");
+    EXPECT_EQ(f.win().EditFract1.text(), "12'6\"") << "the framework's paste must not add it again";
+}
+
 TEST(Commands, PreferencesShowsTheSheetAndHidesItAgain) {
     AppFixture f;
     f.start();
