@@ -116,22 +116,6 @@ void calcWin::Event_Resizing() {
     }
 }
 
-void calcWin::applyTransparencyMode(TransparencyMode mode, int level) {
-    auto& timer = get<platform::Timer>("TimerCheckTransparency");
-    switch (mode) {
-        case TransparencyMode::None:
-            platform::SetWindowTransparency(*this, 1.0f);
-            timer.setMode(platform::TimerMode::Off);
-            break;
-        case TransparencyMode::Always:
-            platform::SetWindowTransparency(*this, static_cast<float>(level * 0.01));
-            break;
-        case TransparencyMode::MouseOver:
-            timer.setMode(platform::TimerMode::Multiple);
-            break;
-    }
-}
-
 void calcWin::TimerCheckTransparency_Action() {
     try {
         auto mode = [this] { return transparency ? transparency->mode() : TransparencyMode::None; };

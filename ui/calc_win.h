@@ -88,8 +88,6 @@ class calcWin : public platform::Window, public CalculatorHost {
     void sizeWindow();
     void Event_Resizing();
     void TimerCheckTransparency_Action();
-    // The effect of choosing a transparency mode on this window.
-    void applyTransparencyMode(TransparencyMode mode, int level);
     // The Unit and LCD menu commands (conversion texts "inch", "1/8", ...).
     void unitMenuCommand(const std::string& item);
     void lcdMenuCommand(const std::string& item);

@@ -1,12 +1,14 @@
-// Transparency: the three modes' effect on the calculator window and the
-// mouse-over fades step by step on the virtual clock, with the level read
-// afresh at every step and the title bar counted as part of the window.
+// Transparency: the three modes chosen in the preferences window, their effect
+// on the calculator window, and the mouse-over fades step by step on the
+// virtual clock, with the level read afresh at every step and the title bar
+// counted as part of the window.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 #include <stdexcept>
 
+#include "app/prefs_win.h"
 #include "app_fixture.h"
 #include "tavrel/platform/carbon_declares.h"
 #include "tavrel/platform/timer.h"
@@ -14,16 +16,16 @@
 namespace tavrel::app {
 namespace {
 
+using app::TransparencyMode;
 using testing::AppFixture;
-using ui::TransparencyMode;
 
 struct Choice : ui::TransparencySettings {
     TransparencyMode chosen = TransparencyMode::MouseOver;
     int percent = 75;
     std::function<void()> onRead;
-    TransparencyMode mode() const override {
+    ui::TransparencyMode mode() const override {
         if (onRead) onRead();
-        return chosen;
+        return static_cast<ui::TransparencyMode>(static_cast<int>(chosen));
     }
     int level() const override {
         if (onRead) onRead();
@@ -49,25 +51,30 @@ std::vector<int> range(int from, int to, int step) {
     return out;
 }
 
+// The mode and level are chosen in the preferences window, as the user does.
 class Fades : public ::testing::Test {
   protected:
     AppFixture f;
-    Choice choice;
     OpacityLog log;
+    prefsWin* prefs = nullptr;
     platform::Timer* timer = nullptr;
 
     void SetUp() override {
         f.start();
-        f.win().transparency = &choice;
+        prefs = &f.shell.shell().PrefsWin();
         f.win().setView(&log);
         timer = &f.win().get<platform::Timer>("TimerCheckTransparency");
         mouseAway();
     }
     void TearDown() override { f.win().setView(nullptr); }
     void choose(TransparencyMode mode, int level) {
-        choice.chosen = mode;
-        choice.percent = level;
-        f.win().applyTransparencyMode(mode, level);
+        prefs->trans.setValue(level);
+        prefs->selectMode(mode);
+    }
+    // The choice read through a stand-in, to change it within a fade.
+    void readFrom(Choice& choice) {
+        choose(choice.chosen, choice.percent);
+        f.win().transparency = &choice;
     }
     void mouseAt(int x, int y) { f.host.desktop().setMousePosition({x, y}); }
     void mouseAway() { mouseAt(1000, 800); }
@@ -107,7 +114,9 @@ TEST_F(Fades, LevelHundredSetsOpaqueOnceEachTime) {
 }
 
 TEST_F(Fades, LevelIsReadAgainAtEveryStep) {
-    choose(TransparencyMode::MouseOver, 10);
+    Choice choice;
+    choice.percent = 10;
+    readFrom(choice);
     log.onStep = [&](int p) {
         if (p == 70) choice.percent = 60;
     };
@@ -132,7 +141,8 @@ TEST_F(Fades, TitleBarCountsAsTheWindowTheFrameDoesNot) {
 TEST_F(Fades, AlwaysTransparentAfterMouseOverSetsTheLevelAndTheTimerChangesNothing) {
     choose(TransparencyMode::MouseOver, 10);
     tick();
-    choose(TransparencyMode::Always, 50);
+    prefs->selectMode(TransparencyMode::Always);
+    prefs->trans.setValue(50);
     EXPECT_EQ(f.win().opacity(), 0.5f);
     EXPECT_TRUE(timer->armed());
     mouseOver();
@@ -144,21 +154,25 @@ TEST_F(Fades, AlwaysTransparentAfterMouseOverSetsTheLevelAndTheTimerChangesNothi
 TEST_F(Fades, NoTransparencyIsOpaqueWithTheTimerOff) {
     choose(TransparencyMode::MouseOver, 10);
     tick();
-    choose(TransparencyMode::None, 10);
+    prefs->selectMode(TransparencyMode::None);
     EXPECT_EQ(f.win().opacity(), 1.0f);
     EXPECT_FALSE(timer->armed());
     EXPECT_EQ(tick(), std::vector<int>{});
 }
 
 TEST_F(Fades, AFailureIsShownOnceAndStopsTheTimer) {
-    choose(TransparencyMode::MouseOver, 10);
+    ui::TransparencySettings* real = f.win().transparency;
+    Choice choice;
+    choice.percent = 10;
+    readFrom(choice);
     choice.onRead = [] { throw std::runtime_error("gone"); };
     tick();
     tick();
     EXPECT_EQ(f.host.system().messages(),
               std::vector<std::string>{"failed in calcWin.TimerCheckTransparency.action"});
     EXPECT_FALSE(timer->armed());
-    choice.onRead = nullptr;
+    f.win().transparency = real;
+    choose(TransparencyMode::None, 10);
     choose(TransparencyMode::MouseOver, 10);
     EXPECT_EQ(tick().size(), 31u);
 }
