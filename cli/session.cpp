@@ -81,9 +81,13 @@ platform::Point firstCharacterOf(platform::TextArea& area, std::size_t line) {
 }  // namespace
 
 Session::Session(const SessionOptions& options)
-    : platform_(headlessOptions(options)), app_(platform_) {
-    win_ = app_.makeWindow<ui::calcWin>(ui::TapeKeeping{options.keepTape, options.tapeFile});
-    win_->show();
+    : platform_(headlessOptions(options)),
+      app_(platform_),
+      shell_(app_, ui::TapeKeeping{options.keepTape, options.tapeFile}),
+      win_(&shell_.calcWin()) {
+    // No splash on the command line: the calculator is there at once.
+    shell_.showAboutWindow = [this] { shell_.aboutClosed(); };
+    app_.open();
     win_->EditFract1.setFocus();
     platform_.loop().runPending();
 }
@@ -140,7 +144,7 @@ bool Session::run(std::string_view keys, std::string* error) {
         switch (step.kind) {
             case KeyStep::Kind::Type:
                 if (win_->focus() == nullptr) win_->EditFract1.setFocus();
-                win_->typeKey(platform::KeyEvent{step.text, step.code, step.modifiers});
+                app_.typeKey(platform::KeyEvent{step.text, step.code, step.modifiers});
                 break;
             case KeyStep::Kind::Click: {
                 platform::Control* c = findTarget(step.text);
@@ -152,6 +156,14 @@ bool Session::run(std::string_view keys, std::string* error) {
                 break;
             }
             case KeyStep::Kind::Choose: {
+                if (platform::equalsIgnoringCase(step.text, "menu")) {
+                    if (!app_.menuBar().findItem(step.item)) {
+                        if (error) *error = "no menu item named \"" + step.item + "\"";
+                        return false;
+                    }
+                    app_.runMenuCommand(step.item, step.modifiers);
+                    break;
+                }
                 if (auto* b = win_->find<platform::BevelButton>(step.text);
                     b && b->rowCount() > 0) {
                     const int row = menuRow(*b, step.item);

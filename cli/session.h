@@ -1,5 +1,7 @@
 // A calculator window on the headless platform, driven by key scripts: the
-// command-line front end and the window's tests both run through it. Time is
+// command-line front end and the window's tests both run through it. The
+// program starts as it does on the desktop (menu bar, start-up order) but
+// without a preferences folder, so nothing is read or saved. Time is
 // virtual, so the visible presses cost nothing.
 #pragma once
 
@@ -10,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/app_class.h"
 #include "tavrel/platform/application.h"
 #include "tavrel/platform/headless/headless_platform.h"
 #include "ui/calc_win.h"
@@ -52,7 +55,8 @@ class Session {
 
     platform::headless::HeadlessPlatform platform_;
     platform::Application app_;
-    std::shared_ptr<ui::calcWin> win_;
+    app::AppClass shell_;
+    ui::calcWin* win_;
 };
 
 }  // namespace tavrel::cli

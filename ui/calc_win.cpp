@@ -4,6 +4,7 @@
 // triangle keys onto their places and start the tape.
 #include "ui/calc_win.h"
 
+#include "tavrel/platform/carbon_declares.h"
 #include "tavrel/platform/contextual_menu.h"
 #include "tavrel/platform/graphics.h"
 #include "tavrel/platform/group_box.h"
@@ -58,6 +59,8 @@ calcWin::calcWin(platform::Application& app, TapeKeeping keeping)
     wireMemory();
     wireClipboard();
     wireTape();
+    wireShell();
+    wireMenus();
 }
 
 calcWin& calcWin::buildFromDesign() {
@@ -199,7 +202,7 @@ void calcWin::wireOpenHandlers() {
 }
 
 void calcWin::activateSelf() {
-    app().services().desktop().bringProcessToFront();
+    platform::SetAppToFrontmost(app());
     Tape1.setFocus();
 }
 

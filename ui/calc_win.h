@@ -33,6 +33,7 @@
 #include "ui/edit_fract.h"
 #include "ui/my_menu_bb.h"
 #include "ui/pop_menu.h"
+#include "ui/shell_settings.h"
 #include "ui/tape_control.h"
 
 namespace tavrel::ui {
@@ -119,7 +120,24 @@ class calcWin : public platform::Window, public CalculatorHost {
     void lockAndFollow(mixedUnitCU& running, char decimalSeparator) override;
     void changePop() override { ChangePop(); }
 
+    // --- shell: sizing, transparency, menu commands (calc_shell.cpp, calc_menu.cpp) ---
+    // Where the window's state is read and saved; none: defaults, nothing saved.
+    WindowPrefs* windowPrefs = nullptr;
+    // The preferences window's transparency choice; none: no transparency.
+    TransparencySettings* transparency = nullptr;
+    void sizeWindow();
+    void Event_Resizing();
+    void TimerCheckTransparency_Action();
+    // The Unit and LCD menu commands (conversion texts "inch", "1/8", ...).
+    void unitMenuCommand(const std::string& item);
+    void lcdMenuCommand(const std::string& item);
+    // The Unit and LCD part of the enabling pass.
+    void enableUnitMenus(platform::MenuBar& bar);
+
   private:
+    void wireShell();
+    void wireMenus();
+    void Event_Close();
     calcWin& buildFromDesign();
     void wireKeys();
     void wireUnits();

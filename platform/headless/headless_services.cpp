@@ -126,6 +126,11 @@ void HeadlessDesktop::animateResize(Window& window, int width, int height) {
     window.setSize(width, height);
 }
 
+Rect HeadlessDesktop::structureBounds(const Window& window) const {
+    const Rect& c = window.bounds();
+    return {c.left - 1, c.top - titleBar_, c.width + 2, c.height + titleBar_ + 1};
+}
+
 std::optional<int> HeadlessDesktop::popupMenu(const std::vector<std::string>& rows, Point) {
     shown_.push_back(rows);
     if (answers_.empty()) return std::nullopt;

@@ -17,29 +17,44 @@ Application::~Application() {
     owned_.clear();
 }
 
+void Application::reportUnhandled(std::string_view what) {
+    std::string text = "An error was not handled";
+    if (!what.empty()) text += ": " + std::string(what);
+    services_.system().messageBox(text);
+}
+
 void Application::open() {
-    if (onOpen) onOpen();
+    dispatch([&] {
+        if (onOpen) onOpen();
+    });
 }
 
 void Application::activateByUser() {
     if (active_) return;
     active_ = true;
-    if (onActivate) onActivate();
+    dispatch([&] {
+        if (onActivate) onActivate();
+    });
 }
 
 void Application::deactivateByUser() {
     if (!active_) return;
     active_ = false;
-    if (onDeactivate) onDeactivate();
+    dispatch([&] {
+        if (onDeactivate) onDeactivate();
+    });
 }
 
 bool Application::quit() {
-    if (onCancelQuit && onCancelQuit()) return false;
-    std::vector<Window*> windows = order_;
-    for (Window* w : windows)
-        if (std::find(order_.begin(), order_.end(), w) != order_.end() && !w->close()) return false;
-    services_.eventLoop().quit();
-    return true;
+    return dispatch([&] {
+        if (onCancelQuit && onCancelQuit()) return false;
+        std::vector<Window*> windows = order_;
+        for (Window* w : windows)
+            if (std::find(order_.begin(), order_.end(), w) != order_.end() && !w->close())
+                return false;
+        services_.eventLoop().quit();
+        return true;
+    });
 }
 
 Window* Application::activeWindow() const {
@@ -110,15 +125,17 @@ void Application::requestMenuEnabling() {
 }
 
 bool Application::runMenuCommand(std::string_view itemName, Modifiers modifiers) {
-    MenuItem* item = menuBar_.findItem(itemName);
-    requestMenuEnabling();
-    if (item && (!item->enabled() || item->isSeparator())) return false;
-    InputState::EventScope scope(input_, modifiers);
-    if (item && item->onAction && item->onAction()) return true;
-    if (Window* w = activeWindow(); w && w->handleMenuCommand(itemName)) return true;
-    for (auto& [name, handler] : menuHandlers_)
-        if (equalsIgnoringCase(name, itemName) && handler && handler()) return true;
-    return standardEditCommand(itemName);
+    return dispatch([&] {
+        MenuItem* item = menuBar_.findItem(itemName);
+        requestMenuEnabling();
+        if (item && (!item->enabled() || item->isSeparator())) return false;
+        InputState::EventScope scope(input_, modifiers);
+        if (item && item->onAction && item->onAction()) return true;
+        if (Window* w = activeWindow(); w && w->handleMenuCommand(itemName)) return true;
+        for (auto& [name, handler] : menuHandlers_)
+            if (equalsIgnoringCase(name, itemName) && handler && handler()) return true;
+        return standardEditCommand(itemName);
+    });
 }
 
 bool Application::standardEditCommand(std::string_view itemName) {
@@ -148,9 +165,13 @@ bool Application::standardEditCommand(std::string_view itemName) {
 }
 
 bool Application::typeKey(const KeyEvent& key) {
-    if (key.modifiers.command) {
-        if (MenuItem* item = menuBar_.findByShortcut(key))
-            if (runMenuCommand(item->name(), key.modifiers)) return true;
+    // Shortcuts use Command where there is one and Control elsewhere.
+    if (key.modifiers.command || key.modifiers.control) {
+        if (MenuItem* item = menuBar_.findByShortcut(key)) {
+            // A shortcut whose item is disabled is swallowed, as a menu would.
+            runMenuCommand(item->name(), key.modifiers);
+            return true;
+        }
     }
     Window* w = activeWindow();
     return w && w->typeKey(key);

@@ -57,7 +57,9 @@ void Timer::fire() {
     } else {
         return;
     }
-    if (onAction) onAction();
+    window().app().dispatch([&] {
+        if (onAction) onAction();
+    });
 }
 
 void Timer::closed() {

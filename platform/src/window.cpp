@@ -137,10 +137,18 @@ void Window::open() {
 }
 
 bool Window::close() {
-    if (closed_) return true;
+    // A close handler that quits the application is asked to close again.
+    if (closed_ || closing_) return true;
     if (onCancelClose && onCancelClose()) return false;
-    if (onClose) onClose();
-    for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i]->closed();
+    closing_ = true;
+    // Each close handler on its own: one that fails (a settings file that
+    // cannot be written) is reported and the window still closes, so a quit
+    // is never left half done.
+    app_.dispatch([&] {
+        if (onClose) onClose();
+    });
+    for (std::size_t i = 0; i < controls_.size(); ++i)
+        app_.dispatch([&] { controls_[i]->closed(); });
     setFocus(nullptr);
     Window* before = app_.activeWindow();
     visible_ = false;
@@ -149,6 +157,10 @@ bool Window::close() {
     app_.activationMayHaveChanged(before);
     app_.windowClosed(*this);
     return true;
+}
+
+bool Window::closeByUser() {
+    return app_.dispatch([&] { return close(); });
 }
 
 void Window::adopt(std::unique_ptr<Control> control) {
@@ -195,9 +207,11 @@ bool Window::pressDefaultButton(const KeyEvent& key) {
 }
 
 bool Window::typeKey(const KeyEvent& key) {
-    InputState::EventScope scope(app_.input(), key.modifiers);
-    bool consumed = focus_ ? focus_->keyDownByUser(key) : (onKeyDown && onKeyDown(key));
-    return consumed || pressDefaultButton(key);
+    return app_.dispatch([&] {
+        InputState::EventScope scope(app_.input(), key.modifiers);
+        bool consumed = focus_ ? focus_->keyDownByUser(key) : (onKeyDown && onKeyDown(key));
+        return consumed || pressDefaultButton(key);
+    });
 }
 
 bool Window::typeText(std::string_view text, Modifiers modifiers) {
@@ -228,29 +242,35 @@ Control* Window::controlAt(int x, int y) const {
 }
 
 bool Window::mouseDown(int x, int y, Modifiers modifiers, bool contextual) {
-    InputState::EventScope scope(app_.input(), modifiers, contextual);
-    capture_ = nullptr;
-    if (Control* c = controlAt(x, y)) {
-        if (!c->enabled()) return true;  // a disabled control swallows the click
-        bool claimed = c->mouseDownByUser(x - c->left(), y - c->top(), modifiers, contextual);
-        if (claimed) capture_ = c;
-        return claimed;
-    }
-    return onMouseDown && onMouseDown(x, y);
+    return app_.dispatch([&] {
+        InputState::EventScope scope(app_.input(), modifiers, contextual);
+        capture_ = nullptr;
+        if (Control* c = controlAt(x, y)) {
+            if (!c->enabled()) return true;  // a disabled control swallows the click
+            bool claimed = c->mouseDownByUser(x - c->left(), y - c->top(), modifiers, contextual);
+            if (claimed) capture_ = c;
+            return claimed;
+        }
+        return onMouseDown && onMouseDown(x, y);
+    });
 }
 
 void Window::mouseDrag(int x, int y) {
-    if (capture_) capture_->mouseDragByUser(x - capture_->left(), y - capture_->top());
+    app_.dispatch([&] {
+        if (capture_) capture_->mouseDragByUser(x - capture_->left(), y - capture_->top());
+    });
 }
 
 void Window::mouseUp(int x, int y, Modifiers modifiers) {
-    InputState::EventScope scope(app_.input(), modifiers);
-    if (Control* c = capture_) {
-        capture_ = nullptr;
-        c->mouseUpByUser(x - c->left(), y - c->top(), modifiers);
-    } else if (onMouseUp) {
-        onMouseUp(x, y);
-    }
+    app_.dispatch([&] {
+        InputState::EventScope scope(app_.input(), modifiers);
+        if (Control* c = capture_) {
+            capture_ = nullptr;
+            c->mouseUpByUser(x - c->left(), y - c->top(), modifiers);
+        } else if (onMouseUp) {
+            onMouseUp(x, y);
+        }
+    });
 }
 
 bool Window::click(int x, int y, Modifiers modifiers, bool contextual) {
@@ -276,13 +296,17 @@ void Window::resizeByUser(int width, int height) {
     width = std::clamp(width, limits_.minWidth, std::max(limits_.minWidth, limits_.maxWidth));
     height = std::clamp(height, limits_.minHeight, std::max(limits_.minHeight, limits_.maxHeight));
     setSize(width, height);
-    if (onResizing) onResizing();
-    if (onResized) onResized();
+    app_.dispatch([&] {
+        if (onResizing) onResizing();
+        if (onResized) onResized();
+    });
 }
 
 void Window::moveByUser(int left, int top) {
     setPosition(left, top);
-    if (onMoved) onMoved();
+    app_.dispatch([&] {
+        if (onMoved) onMoved();
+    });
 }
 
 void Window::paint(Graphics& g) {

@@ -39,6 +39,11 @@ INSTANTIATE_TEST_SUITE_P(
         Golden{"ErrorShowsEmpty", {"3'+5="}, "\n"},
         Golden{
             "State", {"--state", "1'3 3/32={PMUnit=mm}"}, "383.38125m | mm | Decimal | unlocked\n"},
+        Golden{"MenuCommandByItemName",
+               {"--state", "1'=", "{menu=UnitMillimeters}", "{menu=lcd1_100}"},
+               "1.0' | foot | Decimal | unlocked\n304.8m | mm | Decimal | unlocked\n"
+               "304 4/5m | mm | 1/100 | unlocked\n"},
+        Golden{"MenuShortcutWithControl", {"1'=", "{control+shift+M}"}, "1.0'\n304.8m\n"},
         Golden{"CommaSeparator", {"--decimal-separator=,", "2.5M+1M="}, "3,5M\n"},
         Golden{"TapeOfAWholeCalculation",
                {"--tape", "--now=2026-12-11T14:05:09", "2+1=", "C"},
@@ -119,6 +124,12 @@ TEST(CliErrors, CaptionOfAHiddenKeyIsUnknown) {
         EXPECT_EQ(r.out.find("0.25"), std::string::npos) << keys;
     }
     EXPECT_EQ(runCli({"{togTrig}{inv}0.5{asin}"}).out, "30.0\n");
+}
+
+TEST(CliErrors, UnknownMenuItemIsReportedAndFails) {
+    const CliRun r = runCli({"{menu=UnitFurlongs}"});
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.out.find("UnitFurlongs"), std::string::npos);
 }
 
 TEST(CliErrors, UnknownOptionShowsUsage) {

@@ -67,6 +67,23 @@ TEST_F(MenuTest, ShortcutRunsItsCommandOtherKeysReachTheWindow) {
     EXPECT_EQ(log, (std::vector<std::string>{"UnitInches", "UnitFootInch", "UnitFeet", "key i"}));
 }
 
+TEST_F(MenuTest, ControlShortcutsRunAndADisabledItemsShortcutGoesNowhere) {
+    MenuItem& inches = *app.menuBar().findItem("UnitInches");
+    inches.setShortcut(Shortcut::parse("Ctrl+I"));
+    app.addMenuHandler("UnitInches", [&] {
+        log.push_back("UnitInches");
+        return false;  // not handled: the key is still the menu's
+    });
+    window.onKeyDown = [&](const KeyEvent& k) {
+        log.push_back("key " + k.text);
+        return true;
+    };
+    EXPECT_TRUE(app.typeKey(KeyEvent::of("i", Modifiers::withControl())));
+    app.onEnableMenuItems = [&] { inches.setEnabled(false); };
+    EXPECT_TRUE(app.typeKey(KeyEvent::of("i", Modifiers::withControl())));
+    EXPECT_EQ(log, (std::vector<std::string>{"UnitInches"}));
+}
+
 struct ShortcutCase {
     const char* name;
     const char* notation;

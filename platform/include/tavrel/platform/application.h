@@ -6,6 +6,7 @@
 // adjust them. Windows made with makeWindow are kept alive until they close.
 #pragma once
 
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -82,6 +83,21 @@ class Application {
     std::function<void()> onDeactivate;
     std::function<void()> onEnableMenuItems;
     std::function<bool()> onCancelQuit;  // true cancels
+
+    // Runs an event's handlers the way the event dispatch does: an exception
+    // that escapes them is shown in a message box and the program goes on.
+    template <class F>
+    auto dispatch(F&& handlers) -> decltype(handlers()) {
+        try {
+            return handlers();
+        } catch (const std::exception& e) {
+            reportUnhandled(e.what());
+        } catch (...) {
+            reportUnhandled({});
+        }
+        return decltype(handlers())();
+    }
+    void reportUnhandled(std::string_view what);
 
     // --- kept by windows ---
     void registerWindow(Window& w);

@@ -94,6 +94,9 @@ class Desktop {
     // when the user cancels. The dialog itself asks before replacing a file.
     virtual std::optional<std::filesystem::path> saveFileDialog(
         const std::string& prompt, const std::string& suggestedName) = 0;
+    // The whole window as drawn: frame and title bar around the content area.
+    // A backend that cannot tell reports the content area alone.
+    virtual Rect structureBounds(const Window& window) const;
 };
 
 class Resources {

@@ -177,7 +177,7 @@ class Window : public std::enable_shared_from_this<Window> {
     void resizeByUser(int width, int height);
     void moveByUser(int left, int top);
     // The close box.
-    bool closeByUser() { return close(); }
+    bool closeByUser();
     // Draws the window: backdrop, then the paint handler.
     void paint(Graphics& g);
     void refresh();
@@ -234,6 +234,7 @@ class Window : public std::enable_shared_from_this<Window> {
     Window* sheetParent_ = nullptr;
     bool opened_ = false;
     bool closed_ = false;
+    bool closing_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
     Control* focus_ = nullptr;
     Control* capture_ = nullptr;

@@ -99,6 +99,10 @@ class HeadlessDesktop : public Desktop {
     // Immediate: the window takes the size at once.
     void animateResize(Window& window, int width, int height) override;
     int animatedResizes() const { return resizes_; }
+    // A small utility title bar and a one-pixel frame around the content.
+    Rect structureBounds(const Window& window) const override;
+    void setTitleBarHeight(int h) { titleBar_ = h; }
+    int titleBarHeight() const { return titleBar_; }
 
     // Answers the next contextual menus in order, by row text; none cancels.
     // With no answer queued the menu is dismissed.
@@ -125,6 +129,7 @@ class HeadlessDesktop : public Desktop {
     std::vector<Screen> screens_;
     int frontRequests_ = 0;
     int resizes_ = 0;
+    int titleBar_ = 16;
     std::deque<std::optional<std::string>> answers_;
     std::vector<std::vector<std::string>> shown_;
     std::deque<std::optional<std::filesystem::path>> saveAnswers_;
