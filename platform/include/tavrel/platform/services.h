@@ -85,6 +85,8 @@ class Desktop {
     virtual void animateResize(Window& window, int width, int height) = 0;
     // Shows a contextual menu at a screen point; the chosen row index or none.
     virtual std::optional<int> popupMenu(const std::vector<std::string>& rows, Point at) = 0;
+    // Height of the window's title bar: the content's top less the frame's top.
+    virtual int titleBarHeight(const Window& window) const = 0;
 };
 
 class Resources {
@@ -108,6 +110,11 @@ class Services {
     virtual Printing& printing() = 0;
     virtual HttpTransport& http() = 0;
     virtual Resources& resources() = 0;
+
+    // A window was made, or is going away (its controls already gone): a
+    // backend that shows windows binds and unbinds its view here.
+    virtual void windowCreated(Window& /*window*/) {}
+    virtual void windowDestroyed(Window& /*window*/) {}
 };
 
 }  // namespace tavrel::platform

@@ -96,6 +96,8 @@ class HeadlessDesktop : public Desktop {
     // Immediate: the window takes the size at once.
     void animateResize(Window& window, int width, int height) override;
     int animatedResizes() const { return resizes_; }
+    int titleBarHeight(const Window&) const override { return titleBar_; }
+    void setTitleBarHeight(int h) { titleBar_ = h; }
 
     // Answers the next contextual menus in order, by row text; none cancels.
     // With no answer queued the menu is dismissed.
@@ -109,6 +111,7 @@ class HeadlessDesktop : public Desktop {
     std::vector<Screen> screens_;
     int frontRequests_ = 0;
     int resizes_ = 0;
+    int titleBar_ = 22;
     std::deque<std::optional<std::string>> answers_;
     std::vector<std::vector<std::string>> shown_;
 };
