@@ -30,7 +30,7 @@ void QtHttp::get(const std::string& url, HttpCallbacks callbacks) {
         });
     });
     QObject::connect(reply, &QNetworkReply::finished, reply, [this, reply, url, cb, body] {
-        const QByteArray rest = reply->readAll();
+        const QByteArray rest = reply->isOpen() ? reply->readAll() : QByteArray();
         body->append(rest.constData(), static_cast<std::size_t>(rest.size()));
         const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
         if (status.isValid() && status.toInt() > 0) {

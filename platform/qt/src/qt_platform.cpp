@@ -119,6 +119,8 @@ QWidget* QtPlatform::contentFor(const Window& window) const {
 }
 
 void QtPlatform::raiseWindows() {
+    // Already in front: the program asks on every key, so don't disturb the window system.
+    if (QGuiApplication::applicationState() == Qt::ApplicationActive) return;
     for (const auto& [window, binding] : windows_)
         if (window->visible()) binding->widget()->raise();
     if (watched_) {
