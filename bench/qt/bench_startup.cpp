@@ -1,0 +1,97 @@
+// Start-up to the first painted window, and idle memory, of the desktop
+// program against a minimal Qt Widgets program, side by side on the same
+// display (run under Xvfb: xvfb-run build-release/bin/bench_startup). Each
+// iteration starts the program, which quits after its first paint; memory is
+// the resident set of a program left idle for a second and a half.
+#include <benchmark/benchmark.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+std::filesystem::path beside(const char* program) {
+    return std::filesystem::read_symlink("/proc/self/exe").parent_path() / program;
+}
+
+pid_t start(const std::filesystem::path& program, std::vector<std::string> args) {
+    std::vector<char*> argv;
+    std::string path = program.string();
+    argv.push_back(path.data());
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return -1;
+    return pid;
+}
+
+bool noDisplay(benchmark::State& state) {
+    if (std::getenv("DISPLAY")) return false;
+    state.SkipWithError("needs an X display: run under xvfb-run");
+    return true;
+}
+
+void startUp(benchmark::State& state, const char* program) {
+    if (noDisplay(state)) return;
+    for (auto _ : state) {
+        pid_t pid = start(beside(program), {});
+        int status = 0;
+        waitpid(pid, &status, 0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("program failed");
+    }
+}
+
+long residentKb(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(in, line))
+        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    return -1;
+}
+
+void idleMemory(benchmark::State& state, const char* program, std::vector<std::string> args) {
+    if (noDisplay(state)) return;
+    long kb = 0;
+    for (auto _ : state) {
+        pid_t pid = start(beside(program), args);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        kb = residentKb(pid);
+        kill(pid, SIGTERM);
+        int status = 0;
+        waitpid(pid, &status, 0);
+    }
+    state.counters["RSS_MB"] = static_cast<double>(kb) / 1024.0;
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(startUp, minimal_qt_window, "minimal_qt_window")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(15);
+BENCHMARK_CAPTURE(startUp, tavrel, "tavrel_first_paint")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(15);
+BENCHMARK_CAPTURE(idleMemory, minimal_qt_window, "minimal_qt_window",
+                  std::vector<std::string>{"--idle"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
+BENCHMARK_CAPTURE(idleMemory, tavrel, "tavrel", std::vector<std::string>{})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,37 @@
+// The yardstick for the desktop program's start-up: the smallest Qt Widgets
+// program with a window of the calculator's size. It quits once the window
+// has painted, or with --idle stays open (for memory measurements).
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <cstring>
+
+namespace {
+
+class QuitAfterPaint : public QObject {
+  protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint && !seen_) {
+            seen_ = true;
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+
+  private:
+    bool seen_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool idle = argc > 1 && std::strcmp(argv[1], "--idle") == 0;
+    QApplication app(argc, argv);
+    QuitAfterPaint probe;
+    if (!idle) app.installEventFilter(&probe);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("minimal"));
+    window.resize(247, 600);
+    window.show();
+    return app.exec();
+}
