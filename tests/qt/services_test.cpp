@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QNetworkReply>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -253,6 +254,27 @@ TEST(Input, ContextualClicksAreReportedAsSuch) {
     QTest::mouseClick(qt.display(), Qt::RightButton);
     QTest::mouseClick(qt.display(), Qt::LeftButton, Qt::ControlModifier);
     EXPECT_EQ(seen, (std::vector<bool>{false, true, true}));
+}
+
+TEST(Input, MouseCaretAndSelectionReachTheModel) {
+    CalculatorOnQt qt;
+    ASSERT_TRUE(qt.run("12345"));
+    auto& field = qt.window().EditFract1;
+    QLineEdit* display = qt.display();
+    const int y = display->height() / 2;
+    QTest::mouseClick(display, Qt::LeftButton, {}, QPoint(3, y));
+    EXPECT_EQ(field.selStart(), 0u);
+    EXPECT_EQ(field.selLength(), 0u);
+    // A drag from the start to past the end selects the whole entry.
+    QTest::mousePress(display, Qt::LeftButton, {}, QPoint(3, y));
+    QMouseEvent move(QEvent::MouseMove, QPointF(display->width() - 4, y),
+                     display->mapToGlobal(QPointF(display->width() - 4, y)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(display, &move);
+    QTest::mouseRelease(display, Qt::LeftButton, {}, QPoint(display->width() - 4, y));
+    EXPECT_EQ(field.selStart(), 0u);
+    EXPECT_EQ(field.selLength(), 5u);
+    EXPECT_EQ(display->selectedText(), QStringLiteral("12345"));
 }
 
 struct KeyCase {

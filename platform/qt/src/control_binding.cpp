@@ -52,7 +52,7 @@ void ControlBinding::applyAll() {
                        Property::ListIndex, Property::Text, Property::Selection, Property::Scroll,
                        Property::Focus})
         changed(control_, p);
-    widget_->raise();  // creation order is stacking order
+    // Widgets are made in the controls' creation order, which is their stacking order.
 }
 
 QFont ControlBinding::baseFont() const {
@@ -60,10 +60,15 @@ QFont ControlBinding::baseFont() const {
 }
 
 void ControlBinding::applyStyle() {
+    if (control_.textStyle() == TextStyle{}) {
+        if (widget_->testAttribute(Qt::WA_SetFont)) widget_->setFont(QFont());  // inherit again
+        return;
+    }
     widget_->setFont(fontFor(control_.textStyle(), baseFont()));
 }
 
 void ControlBinding::applyColors() {
+    if (!control_.textColor() && !control_.backgroundColor()) return;
     QPalette pal = widget_->palette();
     if (auto c = control_.textColor()) {
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})

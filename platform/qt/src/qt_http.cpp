@@ -10,15 +10,20 @@
 
 namespace tavrel::platform::qt {
 
-QtHttp::QtHttp(EventLoop& loop, int timeoutMs)
-    : loop_(loop), manager_(std::make_unique<QNetworkAccessManager>()), timeoutMs_(timeoutMs) {}
+QtHttp::QtHttp(EventLoop& loop, int timeoutMs) : loop_(loop), timeoutMs_(timeoutMs) {}
 
 QtHttp::~QtHttp() = default;
+
+// Made on first use, so a run without a request pays nothing for the network stack.
+QNetworkAccessManager& QtHttp::manager() {
+    if (!manager_) manager_ = std::make_unique<QNetworkAccessManager>();
+    return *manager_;
+}
 
 void QtHttp::get(const std::string& url, HttpCallbacks callbacks) {
     QNetworkRequest request(QUrl(QString::fromStdString(url)));
     request.setTransferTimeout(timeoutMs_);
-    QNetworkReply* reply = manager_->get(request);
+    QNetworkReply* reply = manager().get(request);
     auto cb = std::make_shared<HttpCallbacks>(std::move(callbacks));
     auto body = std::make_shared<std::string>();
     QObject::connect(reply, &QNetworkReply::readyRead, reply, [this, reply, cb, body] {

@@ -52,30 +52,37 @@ class PrintSurface : private PainterOwner, public PainterGraphics {
 
 }  // namespace
 
-QtPrinting::QtPrinting() : printer_(std::make_unique<QPrinter>(QPrinter::ScreenResolution)) {
-    printer_->setResolution(72);
+QtPrinting::QtPrinting() = default;
+
+// Made on first use: the print system's set-up costs start-up time and memory.
+QPrinter& QtPrinting::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+        printer_->setResolution(72);
+    }
+    return *printer_;
 }
 
 QtPrinting::~QtPrinting() = default;
 
 bool QtPrinting::pageSetupDialog(PageSetup& setup) {
-    applySetup(*printer_, setup);
-    QPageSetupDialog dialog(printer_.get());
+    applySetup(printer(), setup);
+    QPageSetupDialog dialog(&printer());
     if (dialog.exec() != QDialog::Accepted) return false;
-    setup = readSetup(*printer_);
+    setup = readSetup(printer());
     return true;
 }
 
 std::unique_ptr<Graphics> QtPrinting::printDialog(const PageSetup& setup) {
-    applySetup(*printer_, setup);
+    applySetup(printer(), setup);
     if (toFile_) {
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(QString::fromStdString(toFile_->string()));
+        printer().setOutputFormat(QPrinter::PdfFormat);
+        printer().setOutputFileName(QString::fromStdString(toFile_->string()));
     } else {
-        QPrintDialog dialog(printer_.get());
+        QPrintDialog dialog(&printer());
         if (dialog.exec() != QDialog::Accepted) return nullptr;
     }
-    auto surface = std::make_unique<PrintSurface>(*printer_, setup);
+    auto surface = std::make_unique<PrintSurface>(printer(), setup);
     return surface;
 }
 

@@ -111,6 +111,8 @@ class QtPrinting : public Printing {
     void printToFile(std::optional<std::filesystem::path> pdf) { toFile_ = std::move(pdf); }
 
   private:
+    QPrinter& printer();
+
     std::unique_ptr<QPrinter> printer_;
     std::optional<std::filesystem::path> toFile_;
 };
@@ -125,6 +127,8 @@ class QtHttp : public HttpTransport {
     void setTimeoutMs(int ms) { timeoutMs_ = ms; }
 
   private:
+    QNetworkAccessManager& manager();
+
     EventLoop& loop_;
     std::unique_ptr<QNetworkAccessManager> manager_;
     int timeoutMs_;
