@@ -60,10 +60,11 @@ QImage blank(int w, int h, qreal ratio) {
 QFont fontFor(const TextStyle& style, const QFont& base) {
     QFont f = base;
     if (!style.font.empty()) {
-        // The design's Mac faces: Monaco is the monospaced one; others fall
-        // back to the system face.
+        // The design's Mac faces: Monaco, the monospaced one, becomes the
+        // system's monospaced face; the others fall back to the system face.
         if (equalsIgnoringCase(style.font, "monaco")) {
-            f.setFamilies({QStringLiteral("Monaco"), QStringLiteral("DejaVu Sans Mono"),
+            // DejaVu Sans Mono comes with the program's packages; others stand in.
+            f.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
                            QStringLiteral("monospace")});
             f.setStyleHint(QFont::Monospace);
             f.setFixedPitch(true);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 
 namespace tavrel::platform::qt {
 namespace {
@@ -14,6 +15,8 @@ class FirstPaint : public QObject {
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint && !seen_) {
             seen_ = true;
+            std::fputs("painted\n", stdout);  // the measuring side reads this line
+            std::fflush(stdout);
             QTimer::singleShot(0, this, [this] { loop_.quit(); });
         }
         return false;

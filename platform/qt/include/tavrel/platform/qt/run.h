@@ -12,7 +12,8 @@ namespace tavrel::platform::qt {
 
 struct RunOptions {
     QtOptions platform;
-    // Ends the run once the first window has painted (start-up measurements).
+    // Ends the run once the first window has painted, saying "painted" on
+    // standard output when it did (start-up measurements).
     bool quitAfterFirstPaint = false;
 };
 
