@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QNetworkReply>
 #include <QTcpServer>
@@ -275,6 +276,24 @@ TEST(Input, MouseCaretAndSelectionReachTheModel) {
     EXPECT_EQ(field.selStart(), 0u);
     EXPECT_EQ(field.selLength(), 5u);
     EXPECT_EQ(display->selectedText(), QStringLiteral("12345"));
+}
+
+TEST(Input, DroppedTextGoesToTheModelAndTheClipboardRoundTrips) {
+    CalculatorOnQt qt;
+    ASSERT_TRUE(qt.run("1"));
+    QMimeData dropped;
+    dropped.setText(QStringLiteral("2'6"));
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(qt.display(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(qt.display(), &drop);
+    EXPECT_EQ(qt.window().EditFract1.text(), "12'6");
+    EXPECT_EQ(qt.display()->text(), QStringLiteral("12'6"));
+
+    auto& clipboard = qt.platform().clipboard();
+    clipboard.setText("3'-6 1/2\"");
+    EXPECT_EQ(clipboard.text(), "3'-6 1/2\"");
 }
 
 struct KeyCase {
