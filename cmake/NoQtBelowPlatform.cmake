@@ -6,7 +6,7 @@ file(GLOB_RECURSE _tavrel_sources
   ${CMAKE_SOURCE_DIR}/cli/* ${CMAKE_SOURCE_DIR}/tests/* ${CMAKE_SOURCE_DIR}/bench/*
   ${CMAKE_SOURCE_DIR}/fuzz/*)
 foreach(_f IN LISTS _tavrel_sources)
-  if(_f MATCHES "/platform/qt/" OR _f MATCHES "/tests/qt/")
+  if(_f MATCHES "/platform/qt/" OR _f MATCHES "/tests/qt/" OR _f MATCHES "/bench/qt/")
     continue()
   endif()
   if(NOT _f MATCHES "\\.(h|hpp|cpp|cc)$")

@@ -71,9 +71,11 @@ Window* Application::findWindow(std::string_view name) const {
 
 void Application::registerWindow(Window& w) {
     order_.push_back(&w);
+    services_.windowCreated(w);
 }
 
 void Application::unregisterWindow(Window& w) {
+    services_.windowDestroyed(w);
     if (!*alive_) {  // tearing down: no activation events
         order_.erase(std::remove(order_.begin(), order_.end(), &w), order_.end());
         return;

@@ -144,7 +144,10 @@ bool TextEdit::handleMouseDown(int x, int y) {
     return true;
 }
 
-std::size_t TextEdit::caretForClick(int x, int) const {
+std::size_t TextEdit::caretForClick(int x, int y) const {
+    if (view()) {
+        if (auto measured = view()->caretAt(*this, x, y)) return std::min(*measured, chars_);
+    }
     int cw = metrics::charWidth(textSize());
     return static_cast<std::size_t>(std::max(0, (x + cw / 2) / cw));
 }

@@ -149,3 +149,34 @@ TEST_F(TextFieldEvents, DropGoesToTheDropHandlerInsteadOfTheText) {
 
 }  // namespace
 }  // namespace tavrel::platform
+
+namespace tavrel::platform {
+namespace {
+
+// A backend that can measure text places the caret where the click fell; the
+// measurement is clamped to the text.
+class MeasuringView : public ControlView {
+  public:
+    std::size_t answer = 0;
+    void changed(Control&, Property) override {}
+    std::optional<std::size_t> caretAt(const TextEdit&, int, int) override { return answer; }
+};
+
+TEST(TextFieldClick, CaretGoesWhereTheViewMeasures) {
+    testing::AppFixture f;
+    TextField& field = f.window.add<TextField>("field");
+    field.setBounds(0, 0, 200, 20);
+    field.setText("12345");
+    MeasuringView view;
+    field.setView(&view);
+    view.answer = 2;
+    f.window.click(150, 10);
+    EXPECT_EQ(field.selStart(), 2u);
+    view.answer = 40;
+    f.window.click(1, 10);
+    EXPECT_EQ(field.selStart(), 5u);
+    field.setView(nullptr);
+}
+
+}  // namespace
+}  // namespace tavrel::platform

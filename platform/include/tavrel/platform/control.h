@@ -77,6 +77,10 @@ class ControlView {
     virtual std::optional<std::size_t> charOffsetAt(const TextArea&, int /*x*/, int /*y*/) {
         return std::nullopt;
     }
+    // Caret position for a click in a text field, when the view can measure it.
+    virtual std::optional<std::size_t> caretAt(const TextEdit&, int /*x*/, int /*y*/) {
+        return std::nullopt;
+    }
 };
 
 class Control {

@@ -120,6 +120,11 @@ class Services {
     virtual Printing& printing() = 0;
     virtual HttpTransport& http() = 0;
     virtual Resources& resources() = 0;
+
+    // A window was made, or is going away (its controls already gone): a
+    // backend that shows windows binds and unbinds its view here.
+    virtual void windowCreated(Window& /*window*/) {}
+    virtual void windowDestroyed(Window& /*window*/) {}
 };
 
 }  // namespace tavrel::platform
