@@ -124,6 +124,11 @@ bool calcWin::EditFract1_KeyDown(const platform::KeyEvent& key) {
         case 'e':
         case '@':
         case '#':
+            if (displayWouldOverflow(k)) {
+                core_.soundBeep();
+                return true;
+            }
+            return false;
         case platform::keys::Backspace:
         case platform::keys::ForwardDelete:
             return false;
@@ -143,6 +148,10 @@ bool calcWin::EditFract1_KeyDown(const platform::KeyEvent& key) {
 bool calcWin::Window_KeyDown(const platform::KeyEvent& key) {
     if (focus() != nullptr) return false;
     EditFract1.setFocusAlt();
+    if (displayWouldOverflow(key.text)) {
+        core_.soundBeep();
+        return false;
+    }
     EditFract1.setText(EditFract1.text() + key.text);
     return false;
 }
@@ -154,7 +163,26 @@ void calcWin::setDisplay() {
     }
 }
 
+bool calcWin::displayWouldOverflow(std::string_view insert) const {
+    const std::size_t kept = EditFract1.length() - EditFract1.selLength();
+    if (kept + utf8::length(insert) <= kDisplayLimit) return false;
+    // "@" and "#" may replace an earlier mark: judge the text the rule leaves.
+    const std::string& t = EditFract1.text();
+    const std::size_t p = EditFract1.selStart();
+    const std::string would = utf8::substr(t, 0, p) + std::string(insert) +
+                              utf8::substr(t, p + EditFract1.selLength(), std::string::npos);
+    return utf8::length(displayTextRule(would, core_.decimalSeparator, DisplayOrigin::Entry)) >
+           kDisplayLimit;
+}
+
 void calcWin::enterInput(const std::string& key) {
+    // A key that would overflow the display enters nothing; one that starts a
+    // new entry (after a result or "=") always fits.
+    const bool appends = !calc_.clearFlag && calc_.lastkey != "=";
+    if (appends && key != kBackspace && displayWouldOverflow(key)) {
+        core_.soundBeep();
+        return;
+    }
     if (calc_.lastkey == "=") calc_.cleanReg("clear");
     calc_.lastkey = key;
     ChangePop();
@@ -179,8 +207,17 @@ void calcWin::enterInput(const std::string& key) {
     EditFract1.setSelStart(p + utf8::length(key));
 }
 
+void calcWin::showResult(const std::string& text) {
+    const bool outer = showingResult_;
+    showingResult_ = true;
+    EditFract1.setText(text);
+    showingResult_ = outer;
+}
+
 void calcWin::EditFract1_TextChange() {
-    const std::string rule = displayTextRule(EditFract1.text(), core_.decimalSeparator);
+    const std::string rule =
+        displayTextRule(EditFract1.text(), core_.decimalSeparator,
+                        showingResult_ ? DisplayOrigin::Result : DisplayOrigin::Entry);
     if (rule != EditFract1.text()) EditFract1.setText(rule);
     EditFract1.setSelStart(EditFract1.length());
 }

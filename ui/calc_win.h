@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "core/calculator.h"
 #include "core/core_services.h"
@@ -100,7 +101,14 @@ class calcWin : public platform::Window, public CalculatorHost {
     // selfPressed is true only while it is handled.
     void asUsersChoice(PopMenu& popup, const std::function<void()>& choice);
 
+    // Assigns a text the program shows as a result (not an entry being typed).
+    void showResult(const std::string& text);
+    // Whether inserting this at the caret (over the selection) would make the
+    // display longer than it may be.
+    bool displayWouldOverflow(std::string_view insert) const;
+
     bool unitKeyStep_ = false;  // the "=" a unit key presses keeps the key's unit and precision
+    bool showingResult_ = false;
     bool inChangeUnit_ = false;
     bool inChangeLCD_ = false;
 };
