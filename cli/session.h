@@ -3,6 +3,7 @@
 // virtual, so the visible presses cost nothing.
 #pragma once
 
+#include <iosfwd>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,6 +32,10 @@ class Session {
     std::string displayLine(bool withState) const;
     // The tape, one entry per line.
     std::vector<std::string> tapeLines() const;
+    // The tape, each line ended by a newline, without copying it.
+    void writeTape(std::ostream& out) const;
+    // The beeps sounded so far.
+    int beeps();
 
     ui::calcWin& window() { return *win_; }
     platform::Application& app() { return app_; }

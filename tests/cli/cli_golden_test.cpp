@@ -1,7 +1,9 @@
 // Golden transcripts: whole sequences through the command-line program, keys
 // in, display (and state and tape) out, exactly as a user scripts them.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
@@ -11,6 +13,7 @@ namespace {
 
 struct CliRun {
     std::string out;
+    std::string err;
     int status = -1;
 };
 
@@ -20,18 +23,31 @@ std::string quote(const std::string& arg) {
     return q + "'";
 }
 
+std::string readAll(FILE* f) {
+    std::string s;
+    std::array<char, 4096> buf;
+    std::size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), f)) > 0) s.append(buf.data(), n);
+    return s;
+}
+
+// Standard output and standard error apart, and the exit status.
 CliRun runCli(const std::vector<std::string>& args, const std::string& input = {}) {
     std::string cmd = TAVREL_CLI;
     for (const auto& a : args) cmd += " " + quote(a);
     if (!input.empty()) cmd = "printf '%s' " + quote(input) + " | " + cmd;
-    cmd += " 2>&1";
+    FILE* err = std::tmpfile();
+    if (!err) return {};
+    cmd += " 2>/dev/fd/" + std::to_string(fileno(err));
     CliRun r;
     FILE* p = popen(cmd.c_str(), "r");
     if (!p) return r;
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-    r.status = pclose(p);
+    r.out = readAll(p);
+    const int raw = pclose(p);
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::rewind(err);
+    r.err = readAll(err);
+    std::fclose(err);
     return r;
 }
 
@@ -51,13 +67,16 @@ TEST_P(Transcripts, PrintExactly) {
     const CliRun r = runCli(GetParam().args);
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, GetParam().out);
+    EXPECT_EQ(r.err, "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cli, Transcripts,
     ::testing::Values(Golden{"FeetPlusInches", {"3'+6\"="}, "3.5'\n"},
                       Golden{"EachArgumentOneLine", {"3'*4'=", "\\3'="}, "12.0' sq\n4.0'\n"},
-                      Golden{"ErrorShowsEmpty", {"3'+5="}, "\n"},
+                      Golden{"TypedZerosStay", {"1+0.05=", "0.0625\"="}, "1.05\n0.0625\"\n"},
+                      Golden{"LeadingMinus", {"-5'=", "C-5="}, "-5.0'\n-5.0\n"},
+                      Golden{"DoubleDashEndsOptions", {"--", "--5="}, "-5.0\n"},
                       Golden{"State",
                              {"--state", "1'3 3/32={PMUnit=mm}"},
                              "383.38125m | mm | Decimal | unlocked\n"},
@@ -75,16 +94,99 @@ TEST(CliInput, ReadsLinesFromStandardInput) {
     EXPECT_EQ(r.out, "10.0\n20.0\n");
 }
 
-TEST(CliErrors, UnknownControlIsReportedAndFails) {
-    const CliRun r = runCli({"{NoSuchKey}"});
-    EXPECT_NE(r.status, 0);
-    EXPECT_NE(r.out.find("NoSuchKey"), std::string::npos);
+// Every beep is reported with the KEYS it sounded in, and the run fails with 2.
+struct Beeping {
+    const char* name;
+    std::string keys;
+    std::string err;
+};
+
+void PrintTo(const Beeping& b, std::ostream* os) {
+    *os << b.name;
 }
 
-TEST(CliErrors, UnknownOptionShowsUsage) {
-    const CliRun r = runCli({"--bogus"});
-    EXPECT_NE(r.status, 0);
-    EXPECT_NE(r.out.find("usage"), std::string::npos);
+class Beeps : public ::testing::TestWithParam<Beeping> {};
+
+TEST_P(Beeps, AreReportedAndFailWithTwo) {
+    const CliRun r = runCli({"2+2=", GetParam().keys, "3="});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "4.0\n\n3.0\n");
+    EXPECT_EQ(r.err, GetParam().err);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, Beeps,
+    ::testing::Values(
+        Beeping{"DivisionByZero", "5\\0=", "tavrel-cli: 1 beep in \"5\\0=\"\n"},
+        Beeping{"PowerMismatch", "3'+5=", "tavrel-cli: 1 beep in \"3'+5=\"\n"},
+        Beeping{"FractionOverZero", "1/0=", "tavrel-cli: 1 beep in \"1/0=\"\n"},
+        // 255 digits fit; the next five beep, and 1e255 is more than the display holds.
+        Beeping{"TwoHundredSixtyDigits", std::string(260, '9') + "=",
+                "tavrel-cli: 6 beeps in \"" + std::string(60, '9') + "...\"\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliErrors, BeepOnStandardInputNamesTheLine) {
+    const CliRun r = runCli({}, "1+1=\n3'+5=\n");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "tavrel-cli: line 2: 1 beep in \"3'+5=\"\n");
+}
+
+TEST(CliErrors, UnknownControlIsReportedAndFailsWithOneOverBeeps) {
+    const CliRun r = runCli({"3'+5=", "{NoSuchKey}"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("NoSuchKey"), std::string::npos);
+}
+
+// A bad option is one line on standard error, exit status 1, nothing run.
+struct BadOption {
+    const char* name;
+    const char* arg;
+};
+
+void PrintTo(const BadOption& b, std::ostream* os) {
+    *os << b.name;
+}
+
+class BadOptions : public ::testing::TestWithParam<BadOption> {};
+
+TEST_P(BadOptions, AreOneLineAndExitOne) {
+    const CliRun r = runCli({GetParam().arg, "2+2="});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.find("tavrel-cli: "), 0u) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_NE(r.err.find("usage"), std::string::npos) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, BadOptions,
+                         ::testing::Values(BadOption{"SeparatorDigit", "--decimal-separator=1"},
+                                           BadOption{"SeparatorEmpty", "--decimal-separator="},
+                                           BadOption{"SeparatorTwoCharacters",
+                                                     "--decimal-separator=.,"},
+                                           BadOption{"SeparatorUnitMark", "--decimal-separator=m"},
+                                           BadOption{"NowOutOfRange", "--now=9999-99-99T99:99:99"},
+                                           BadOption{"NowNoSuchDay", "--now=2026-02-30T10:00:00"},
+                                           BadOption{"NowShortFields", "--now=2026-1-1T1:1:1"},
+                                           BadOption{"NowTrailing", "--now=2026-01-01T10:00:00Z"},
+                                           BadOption{"Unknown", "--bogus"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliHelp, HelpShowsTheWholeKeyMap) {
+    const CliRun r = runCli({"--help"});
+    EXPECT_EQ(r.status, 0);
+    for (const char* part :
+         {"m   millimetres", "M   metres", "c   centimetres", "k   kilometres", "y   yards",
+          "e   miles", "'  f   feet", "\"  i   inches", "fraction bar", "\\ ? \u00F7", "@ #",
+          "{esc}", "{option+NAME}", "{PMUnit=ITEM}", "BBclear (CLR)",
+          "PMUnit: UNIT, inch, foot, ft-in", "1/100, Decimal", "Examples:", "Exit status"})
+        EXPECT_NE(r.out.find(part), std::string::npos) << part;
+}
+
+TEST(CliHelp, VersionAndNowAccepted) {
+    EXPECT_EQ(runCli({"--version"}).out, "tavrel-cli 0.1.0\n");
+    const CliRun r = runCli({"--tape", "--now=2024-02-29T23:59:59"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "Thu, Feb 29, 2024\n11:59:59 pm\n------------------\n");
 }
 
 }  // namespace
