@@ -72,8 +72,13 @@ bool KeyReader::next(KeyStep& step) {
         at_ = close + 1;
         return true;
     }
+    // A plain character is written into the step in place: no temporaries.
     const std::size_t n = utf8::byteOffset(keys_.substr(i), 1);
-    step = typed(std::string(keys_.substr(i, n ? n : 1)), {});
+    step.kind = KeyStep::Kind::Type;
+    step.text.assign(keys_.substr(i, n ? n : 1));
+    step.item.clear();
+    step.modifiers = {};
+    step.code = utf8::firstCodePoint(step.text);
     at_ = i + (n ? n : 1);
     return true;
 }

@@ -79,29 +79,49 @@ constexpr std::array<KeypadKey, 16> kKeypad{{
 }  // namespace
 
 void calcWin::press(const std::string& controlName) {
-    platform::Control& c = get(controlName);
-    if (auto* bevel = dynamic_cast<myBevelButton*>(&c))
-        bevel->push();
-    else if (auto* color = dynamic_cast<myBevelButtonColor*>(&c))
-        color->push();
-    else if (auto* button = dynamic_cast<platform::PushButton*>(&c))
-        button->push();
+    KeyPress(get(controlName))();
 }
 
 bool calcWin::PBpush(const std::string& key) {
-    const bool digit = key.size() == 1 && key[0] >= '0' && key[0] <= '9';
-    if (digit) {
-        press("PB" + key);
-        return true;
+    int row = -1;
+    if (key.size() == 1 && static_cast<unsigned char>(key[0]) < 128) {
+        const char c = key[0];
+        if (c >= '0' && c <= '9') {
+            digitKeys_[static_cast<std::size_t>(c - '0')]();
+            return true;
+        }
+        row = dispatchRow_[static_cast<std::size_t>(c)];
+    } else {
+        for (std::size_t i = 0; i < kDispatch.size() && row < 0; ++i)
+            if (key == kDispatch[i].character) row = static_cast<int>(i);
     }
-    for (const DispatchRow& row : kDispatch) {
-        const bool match = row.ignoreCase ? sameCode(key, row.character) : key == row.character;
-        if (!match) continue;
-        press(std::string(row.key));
-        if (row.operatorKey) calc_.clearFlag = true;
-        return row.taken;
+    if (row < 0) return false;
+    const DispatchRow& r = kDispatch[static_cast<std::size_t>(row)];
+    dispatchKeys_[static_cast<std::size_t>(row)]();
+    if (r.operatorKey) calc_.clearFlag = true;
+    return r.taken;
+}
+
+// The rows are tested in order, so a character takes the first row it matches.
+void calcWin::resolveDispatch() {
+    for (std::size_t d = 0; d < digitKeys_.size(); ++d)
+        digitKeys_[d] = KeyPress(get("PB" + std::to_string(d)));
+    dispatchRow_.fill(-1);
+    dispatchKeys_.clear();
+    for (std::size_t i = 0; i < kDispatch.size(); ++i) {
+        const DispatchRow& r = kDispatch[i];
+        dispatchKeys_.emplace_back(get(r.key));
+        if (r.character.size() != 1) continue;
+        const auto c = static_cast<unsigned char>(r.character[0]);
+        auto take = [&](unsigned char ch) {
+            if (ch < 128 && dispatchRow_[ch] < 0) dispatchRow_[ch] = static_cast<std::int8_t>(i);
+        };
+        take(c);
+        if (r.ignoreCase) {
+            if (c >= 'a' && c <= 'z') take(static_cast<unsigned char>(c - 'a' + 'A'));
+            if (c >= 'A' && c <= 'Z') take(static_cast<unsigned char>(c - 'A' + 'a'));
+        }
     }
-    return false;
 }
 
 bool calcWin::EditFract1_KeyDown(const platform::KeyEvent& key) {
@@ -191,19 +211,25 @@ void calcWin::enterInput(const std::string& key) {
     std::string text = EditFract1.text();
     const std::size_t p = EditFract1.selStart();
     const std::size_t r = EditFract1.selLength();
+    // Character positions to byte offsets, computed once per key.
+    const std::size_t at = utf8::byteOffset(text, p);
     if (r > 0) {
-        text = utf8::substr(text, 0, p) + utf8::substr(text, p + r, std::string::npos);
+        text.erase(at, utf8::byteOffset(std::string_view(text).substr(at), r));
         EditFract1.setText(text);
         EditFract1.setSelStart(p);
     }
     if (key == kBackspace) {
         // The inserted backspace goes with the character before it.
-        if (p > 0) text = utf8::substr(text, 0, p - 1) + utf8::substr(text, p, std::string::npos);
-        EditFract1.setText(text);
+        if (p > 0) {
+            const std::size_t before = utf8::byteOffset(text, p - 1);
+            text.erase(before, at - before);
+        }
+        EditFract1.setText(std::move(text));
         EditFract1.setSelStart(p > 0 ? p - 1 : 0);
         return;
     }
-    EditFract1.setText(utf8::substr(text, 0, p) + key + utf8::substr(text, p, std::string::npos));
+    text.insert(at, key);
+    EditFract1.setText(std::move(text));
     EditFract1.setSelStart(p + utf8::length(key));
 }
 
@@ -248,6 +274,7 @@ void calcWin::BBclear_myAction() {
 }
 
 void calcWin::wireKeys() {
+    resolveDispatch();
     EditFract1.onKeyDown = [this](const platform::KeyEvent& k) { return EditFract1_KeyDown(k); };
     EditFract1.onTextChange = [this] { EditFract1_TextChange(); };
     EditFract1.onSelChange = [this] { EditFract1_SelChange(); };

@@ -6,6 +6,8 @@
 // calc_units.cpp (pop-ups, conversions, unit keys), calc_win.cpp (building).
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -20,6 +22,7 @@
 #include "tavrel/ui/controls/plain_controls.h"
 #include "tavrel/ui/controls/wigits.h"
 #include "ui/edit_fract.h"
+#include "ui/key_press.h"
 #include "ui/pop_menu.h"
 #include "ui/tape_control.h"
 
@@ -86,6 +89,7 @@ class calcWin : public platform::Window, public CalculatorHost {
     void wireUnits();
     void wireOpenHandlers();
     void press(const std::string& controlName);
+    void resolveDispatch();
     void unitKey(const std::string& keyName);
     void toggleUnits();
     void showConverted(mixedUnitCU& running);
@@ -109,6 +113,12 @@ class calcWin : public platform::Window, public CalculatorHost {
 
     bool unitKeyStep_ = false;  // the "=" a unit key presses keeps the key's unit and precision
     bool showingResult_ = false;
+
+    // The key dispatcher's keys, resolved once (calc_keys.cpp): the digits,
+    // each row's key, and the row of each ASCII character (-1: none).
+    std::array<KeyPress, 10> digitKeys_;
+    std::vector<KeyPress> dispatchKeys_;
+    std::array<std::int8_t, 128> dispatchRow_{};
     bool inChangeUnit_ = false;
     bool inChangeLCD_ = false;
 };
