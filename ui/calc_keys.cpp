@@ -186,7 +186,8 @@ void calcWin::setDisplay() {
 bool calcWin::displayWouldOverflow(std::string_view insert) const {
     const std::size_t kept = EditFract1.length() - EditFract1.selLength();
     if (kept + utf8::length(insert) <= kDisplayLimit) return false;
-    // "@" and "#" may replace an earlier mark: judge the text the rule leaves.
+    // Only "@" and "#" may replace an earlier mark: judge the text the rule leaves.
+    if (insert != "@" && insert != "#") return true;
     const std::string& t = EditFract1.text();
     const std::size_t p = EditFract1.selStart();
     const std::string would = utf8::substr(t, 0, p) + std::string(insert) +
