@@ -185,9 +185,9 @@ void calcWin::setDisplay() {
 
 bool calcWin::displayWouldOverflow(std::string_view insert) const {
     const std::size_t kept = EditFract1.length() - EditFract1.selLength();
-    if (kept + utf8::length(insert) <= kDisplayLimit) return false;
-    // Only "@" and "#" may replace an earlier mark: judge the text the rule leaves.
-    if (insert != "@" && insert != "#") return true;
+    if (insert != "@" && insert != "#") return kept + utf8::length(insert) > kDisplayLimit;
+    // A mark becomes " sq" or " cu" and may replace an earlier one: judge the
+    // text the rule leaves.
     const std::string& t = EditFract1.text();
     const std::size_t p = EditFract1.selStart();
     const std::string would = utf8::substr(t, 0, p) + std::string(insert) +

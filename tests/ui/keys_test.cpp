@@ -179,6 +179,19 @@ TEST_F(EditingFixture, KeysBeyondTheDisplayLimitBeepAndEnterNothing) {
     EXPECT_EQ(s.platform().system().beeps(), before + 7);
 }
 
+// Found by the window fuzzer: "#" fitted as one character, then became " cu".
+TEST_F(EditingFixture, AnAreaOrVolumeMarkCountsAsTheTextItBecomes) {
+    s.run(std::string(253, '7'));
+    s.run("#");
+    EXPECT_EQ(field().text(), std::string(253, '7'));
+    EXPECT_EQ(s.platform().system().beeps(), 1);
+    s.run("{bs}#");
+    EXPECT_EQ(field().text(), std::string(252, '7') + " cu");
+    s.run("@");  // replaces " cu": still 255
+    EXPECT_EQ(field().text(), std::string(252, '7') + " sq");
+    EXPECT_EQ(s.platform().system().beeps(), 1);
+}
+
 TEST_F(EditingFixture, AResultLongerThanTheDisplayIsAnError) {
     s.run(std::string(200, '9') + "*" + std::string(100, '9') + "=");
     EXPECT_EQ(field().text(), "");
