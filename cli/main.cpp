@@ -31,7 +31,7 @@ std::string shown(std::string_view keys) {
 
 class Runner {
   public:
-    Runner(const CommandLine& line) : line_(line), session_(line.session) {}
+    explicit Runner(const CommandLine& line) : line_(line), session_(line.session) {}
 
     // where: "" for an argument, "line N: " for standard input.
     void run(std::string_view keys, const std::string& where) {
