@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -180,6 +181,41 @@ TEST(CliHelp, HelpShowsTheWholeKeyMap) {
           "{esc}", "{option+NAME}", "{PMUnit=ITEM}", "BBclear (CLR)",
           "PMUnit: UNIT, inch, foot, ft-in", "1/100, Decimal", "Examples:", "Exit status"})
         EXPECT_NE(r.out.find(part), std::string::npos) << part;
+}
+
+// The interactive prompt, on a terminal made by script(1): the greeting,
+// "help" and "quit" alone on a line, and a fresh line after Ctrl-D. Each
+// chunk is typed half a second after the one before, as a person would.
+std::string onTerminal(const std::vector<std::string>& chunks) {
+    std::string typing = "(";
+    for (const auto& c : chunks) typing += "printf '%b' " + quote(c) + "; sleep 0.5; ";
+    typing += "sleep 0.5)";
+    const std::string cmd =
+        typing + " | timeout 10 script -qec " + quote(TAVREL_CLI) + " /dev/null 2>&1";
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return {};
+    std::string out = readAll(p);
+    pclose(p);
+    return out;
+}
+
+TEST(CliPrompt, GreetsHelpsAndQuits) {
+    if (std::system("command -v script >/dev/null 2>&1") != 0) GTEST_SKIP() << "no script(1)";
+    const std::string out = onTerminal({"2+2=\\n", "help\\n", "quit\\n", "3+3=\\n"});
+    EXPECT_NE(out.find("\"help\" shows the key map; \"quit\" or Ctrl-D leaves."), std::string::npos)
+        << out;
+    EXPECT_NE(out.find("4.0"), std::string::npos) << out;
+    EXPECT_NE(out.find("Unit marks"), std::string::npos) << out;
+    EXPECT_EQ(out.find("6.0"), std::string::npos) << out;  // nothing runs after quit
+}
+
+TEST(CliPrompt, CtrlDLeavesTheShellPromptOnItsOwnLine) {
+    if (std::system("command -v script >/dev/null 2>&1") != 0) GTEST_SKIP() << "no script(1)";
+    const std::string out = onTerminal({"2+2=\\n", "\\004"});
+    ASSERT_NE(out.find("4.0"), std::string::npos) << out;
+    const auto lastPrompt = out.rfind("> ");
+    ASSERT_NE(lastPrompt, std::string::npos) << out;
+    EXPECT_NE(out.find('\n', lastPrompt), std::string::npos) << out;
 }
 
 TEST(CliHelp, VersionAndNowAccepted) {
