@@ -1,7 +1,12 @@
-// One typed key through the headless window: key-down, dispatcher, key press
+// Typed keys through the headless window: key-down, dispatcher, key press
 // (the visible press runs on the virtual clock), entry and the display's
-// change handlers, until the display text is updated.
+// change handlers, until the display text is updated; one key at a time, and
+// whole scripts of 1 000 and 1 000 000 keys.
 #include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
 
 #include "session.h"
 
@@ -46,5 +51,40 @@ void BM_TypedOperator(benchmark::State& state) {
     benchmark::DoNotOptimize(w.EditFract1.text());
 }
 BENCHMARK(BM_TypedOperator);
+
+// A whole script of N keys typed as one line of standard input is: the cost
+// per key must not grow with N. Calculations: feet-inch sums one after
+// another (the tape grows); one long entry: digits, the display fills at 255
+// characters and every further key beeps.
+std::string repeated(std::string_view unit, std::size_t keys) {
+    std::string s;
+    s.reserve(keys);
+    while (s.size() < keys) s.append(unit.substr(0, keys - s.size()));
+    return s;
+}
+
+void typeScript(benchmark::State& state, std::string_view unit) {
+    const std::string script = repeated(unit, static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto s = std::make_unique<tavrel::cli::Session>();
+        state.ResumeTiming();
+        s->run(script);
+        state.PauseTiming();
+        s.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_TypedCalculations(benchmark::State& state) {
+    typeScript(state, "3'6 1/2+4'8 3/4=");
+}
+BENCHMARK(BM_TypedCalculations)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void BM_TypedLongEntry(benchmark::State& state) {
+    typeScript(state, "1234567890");
+}
+BENCHMARK(BM_TypedLongEntry)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

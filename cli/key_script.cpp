@@ -63,22 +63,30 @@ KeyStep braced(std::string_view body) {
 
 }  // namespace
 
+bool KeyReader::next(KeyStep& step) {
+    const std::size_t i = at_;
+    if (i >= keys_.size()) return false;
+    if (keys_[i] == '{' && lastClose_ != std::string_view::npos && lastClose_ >= i + 2) {
+        const auto close = keys_.find('}', i + 2);
+        step = braced(keys_.substr(i + 1, close - i - 1));
+        at_ = close + 1;
+        return true;
+    }
+    // A plain character is written into the step in place: no temporaries.
+    const std::size_t n = utf8::byteOffset(keys_.substr(i), 1);
+    step.kind = KeyStep::Kind::Type;
+    step.text.assign(keys_.substr(i, n ? n : 1));
+    step.item.clear();
+    step.modifiers = {};
+    step.code = utf8::firstCodePoint(step.text);
+    at_ = i + (n ? n : 1);
+    return true;
+}
+
 std::vector<KeyStep> parseKeys(std::string_view keys) {
     std::vector<KeyStep> steps;
-    std::size_t i = 0;
-    while (i < keys.size()) {
-        if (keys[i] == '{') {
-            const auto close = keys.find('}', i + 2);
-            if (close != std::string_view::npos) {
-                steps.push_back(braced(keys.substr(i + 1, close - i - 1)));
-                i = close + 1;
-                continue;
-            }
-        }
-        const std::size_t n = utf8::byteOffset(keys.substr(i), 1);
-        steps.push_back(typed(std::string(keys.substr(i, n ? n : 1)), {}));
-        i += n ? n : 1;
-    }
+    KeyReader reader(keys);
+    for (KeyStep step; reader.next(step);) steps.push_back(step);
     return steps;
 }
 

@@ -23,4 +23,18 @@ struct KeyStep {
 
 std::vector<KeyStep> parseKeys(std::string_view keys);
 
+// Reads a script one step at a time, so a long script runs without holding
+// all its steps; each step costs time in proportion to its own text.
+class KeyReader {
+  public:
+    explicit KeyReader(std::string_view keys) : keys_(keys), lastClose_(keys.rfind('}')) {}
+    // The next step; false at the end of the script.
+    bool next(KeyStep& step);
+
+  private:
+    std::string_view keys_;
+    std::size_t at_ = 0;
+    std::size_t lastClose_;  // no brace closes after this
+};
+
 }  // namespace tavrel::cli

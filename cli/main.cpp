@@ -1,90 +1,124 @@
 // tavrel-cli: types each KEYS argument (or each line of standard input) into
 // the calculator window, exactly as typed with the display focused, and
-// prints the display after each. See the README for the key syntax.
+// prints the display after each. Beeps are reported on standard error with
+// the KEYS they sounded in. See --help and the README for the key syntax.
 #include <unistd.h>
 
-#include <cstdio>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "help_text.h"
+#include "line_input.h"
+#include "options.h"
 #include "session.h"
 #include "tool_command.h"
 
 namespace {
 
-int usage(std::ostream& out, int code) {
-    out << "usage: tavrel-cli [--tape] [--csv] [--tape-file=PATH] [--state] "
-           "[--decimal-separator=C] [--now=YYYY-MM-DDTHH:MM:SS] [KEYS ...]\n";
-    return code;
+using namespace tavrel::cli;
+
+enum class Status { Ok = 0, BadInput = 1, Beeped = 2 };
+
+// A long KEYS is shown by its start only.
+std::string shown(std::string_view keys) {
+    constexpr std::size_t kShown = 60;
+    if (keys.size() <= kShown) return std::string(keys);
+    std::size_t cut = kShown;
+    while (cut > 0 && (static_cast<unsigned char>(keys[cut]) & 0xC0) == 0x80) --cut;
+    return std::string(keys.substr(0, cut)) + "...";
 }
 
-bool parseNow(const std::string& s, tavrel::platform::DateTime& t) {
-    return std::sscanf(s.c_str(), "%d-%d-%dT%d:%d:%d", &t.year, &t.month, &t.day, &t.hour,
-                       &t.minute, &t.second) == 6;
+class Runner {
+  public:
+    explicit Runner(const CommandLine& line) : line_(line), session_(line.session) {}
+
+    // where: "" for an argument, "line N: " for standard input.
+    void run(std::string_view keys, const std::string& where) {
+        const int before = session_.beeps();
+        std::string error;
+        const bool ok = session_.run(keys, &error);
+        const int beeps = session_.beeps() - before;
+        if (beeps > 0) {
+            std::cerr << "tavrel-cli: " << where << beeps << (beeps > 1 ? " beeps" : " beep")
+                      << " in \"" << shown(keys) << "\"\n";
+            beeped_ = true;
+        }
+        if (!ok) {
+            std::cerr << "tavrel-cli: " << where << error << " in \"" << shown(keys) << "\"\n";
+            badInput_ = true;
+            return;
+        }
+        std::cout << session_.displayLine(line_.showState) << '\n';
+    }
+
+    void finish() {
+        if (line_.showTape) session_.writeTape(std::cout);
+        if (line_.showCsv) std::cout << session_.tapeCsv();
+        std::cout << std::flush;
+        // Message boxes (a tape file that cannot be written) go to standard error.
+        for (const auto& message : session_.platform().system().messages()) {
+            std::cerr << "tavrel-cli: " << message << '\n';
+            badInput_ = true;
+        }
+    }
+
+    Status status() const {
+        if (badInput_) return Status::BadInput;
+        return beeped_ ? Status::Beeped : Status::Ok;
+    }
+
+  private:
+    const CommandLine& line_;
+    Session session_;
+    bool beeped_ = false;
+    bool badInput_ = false;
+};
+
+void runLines(Runner& runner) {
+    LineInput input(isatty(STDIN_FILENO) != 0);
+    if (input.interactive()) std::cout << greeting();
+    long number = 0;
+    while (auto line = input.next()) {
+        ++number;
+        if (input.interactive()) {
+            if (*line == "quit") break;
+            if (*line == "help") {
+                std::cout << helpText();
+                continue;
+            }
+        }
+        runner.run(*line, "line " + std::to_string(number) + ": ");
+    }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (auto status = tavrel::cli::runToolCommand(argc, argv, std::cout, std::cerr)) return *status;
-    bool showTape = false;
-    bool showState = false;
-    bool showCsv = false;
-    tavrel::cli::SessionOptions options;
-    std::vector<std::string> keys;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "--tape") {
-            showTape = true;
-        } else if (a == "--csv") {
-            showCsv = true;
-        } else if (a.rfind("--tape-file=", 0) == 0 && a.size() > 12) {
-            options.tapeFile = a.substr(12);
-        } else if (a == "--state") {
-            showState = true;
-        } else if (a.rfind("--decimal-separator=", 0) == 0 && a.size() == 21) {
-            options.decimalSeparator = static_cast<unsigned char>(a[20]);
-        } else if (a.rfind("--now=", 0) == 0) {
-            if (!parseNow(a.substr(6), options.now)) return usage(std::cerr, 2);
-        } else if (a == "--help" || a == "-h") {
-            return usage(std::cout, 0);
-        } else if (a.rfind("--", 0) == 0) {
-            return usage(std::cerr, 2);
-        } else {
-            keys.push_back(a);
-        }
+    std::ios::sync_with_stdio(false);
+    if (auto status = runToolCommand(argc, argv, std::cout, std::cerr)) return *status;
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    const ParsedCommandLine parsed = parseCommandLine(args);
+    if (!parsed.line) {
+        std::cerr << "tavrel-cli: " << parsed.error << " (see tavrel-cli --help for usage)\n";
+        return static_cast<int>(Status::BadInput);
     }
-    tavrel::cli::Session session(options);
-    auto run = [&](const std::string& line) {
-        std::string error;
-        if (!session.run(line, &error)) {
-            std::cerr << "tavrel-cli: " << error << '\n';
-            return false;
-        }
-        std::cout << session.displayLine(showState) << '\n';
-        return true;
-    };
-    int status = 0;
-    if (!keys.empty()) {
-        for (const auto& k : keys)
-            if (!run(k)) status = 1;
+    const CommandLine& line = *parsed.line;
+    if (line.action == Action::Help) {
+        std::cout << helpText();
+        return 0;
+    }
+    if (line.action == Action::Version) {
+        std::cout << versionText();
+        return 0;
+    }
+    Runner runner(line);
+    if (!line.keys.empty()) {
+        for (const std::string& k : line.keys) runner.run(k, "");
     } else {
-        const bool interactive = isatty(STDIN_FILENO);
-        std::string line;
-        while (true) {
-            if (interactive) std::cout << "> " << std::flush;
-            if (!std::getline(std::cin, line)) break;
-            if (!run(line)) status = 1;
-        }
+        runLines(runner);
     }
-    if (showTape)
-        for (const auto& line : session.tapeLines()) std::cout << line << '\n';
-    if (showCsv) std::cout << session.tapeCsv();
-    // Message boxes (the tape file that cannot be written) go to standard error.
-    for (const auto& message : session.platform().system().messages()) {
-        std::cerr << "tavrel-cli: " << message << '\n';
-        status = 1;
-    }
-    return status;
+    runner.finish();
+    return static_cast<int>(runner.status());
 }

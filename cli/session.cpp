@@ -3,6 +3,8 @@
 // controls' user-level entry points. The loop turns after every step.
 #include "session.h"
 
+#include <ostream>
+
 #include "core/unit_table.h"
 #include "key_script.h"
 #include "tape/tape_csv.h"
@@ -132,7 +134,8 @@ bool Session::runCommand(const KeyStep& step, std::string* error, bool& done) {
 }
 
 bool Session::run(std::string_view keys, std::string* error) {
-    for (const KeyStep& step : parseKeys(keys)) {
+    KeyReader reader(keys);
+    for (KeyStep step; reader.next(step);) {
         // The keys named in a step are held for its whole length.
         const HeldKeys held(platform_.desktop(), step.modifiers);
         bool done = false;
@@ -203,6 +206,22 @@ std::string Session::displayLine(bool withState) const {
         line += win_->bbLock.value() ? " | locked" : " | unlocked";
     }
     return line;
+}
+
+void Session::writeTape(std::ostream& out) const {
+    // Straight from the tape's text, a run of lines at a time: a long tape is
+    // never copied.
+    const std::string_view t = win_->Tape1.text();
+    std::size_t start = 0;
+    for (std::size_t cr = t.find('\r'); cr != std::string_view::npos; cr = t.find('\r', start)) {
+        out.write(t.data() + start, static_cast<std::streamsize>(cr - start));
+        out.put('\n');
+        start = cr + 1;
+    }
+}
+
+int Session::beeps() {
+    return platform_.system().beeps();
 }
 
 std::vector<std::string> Session::tapeLines() const {

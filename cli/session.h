@@ -6,6 +6,7 @@
 #pragma once
 
 #include <filesystem>
+#include <iosfwd>
 #include <memory>
 #include <optional>
 #include <string>
@@ -42,6 +43,10 @@ class Session {
     std::vector<std::string> tapeLines() const;
     // The tape as CSV rows under a header.
     std::string tapeCsv() const;
+    // The tape, each line ended by a newline, without copying it.
+    void writeTape(std::ostream& out) const;
+    // The beeps sounded so far.
+    int beeps();
 
     ui::calcWin& window() { return *win_; }
     platform::Application& app() { return app_; }

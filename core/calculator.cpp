@@ -38,6 +38,15 @@ void Calculator::applyPending() {
     mixedUnitCU& r = *regs_.runningReg;
     mixedUnitCU& t = *regs_.tempReg;
     const std::string& op = lastOperator;
+    const bool arithmetic = op == "+" || op == "-" || op == "*" || op == "\\";
+    if (arithmetic && runningEmpty_) {
+        // Zero read from an empty display: the operand now given decides what
+        // it was zero of, so "- 5' =" is minus five feet.
+        r.unit = t.unit;
+        r.power = t.power;
+        r.fractType = t.fractType;
+    }
+    if (arithmetic) runningEmpty_ = runningEmpty_ && operandEmpty_;
     if (op == "+" || op == "-") {
         r.masterUnit = op == "+" ? r.masterUnit + t.masterUnit : r.masterUnit - t.masterUnit;
         if (r.power != t.power) error();
@@ -55,6 +64,7 @@ void Calculator::applyPending() {
         if (!isNu(r) && !isNu(t)) r.power -= t.power;
     } else if (op.empty() || op == "=") {
         cleanReg("running=temp");
+        runningEmpty_ = operandEmpty_;
     }
 }
 
@@ -67,6 +77,13 @@ void Calculator::calculate(const std::string& op) {
     lastOperator = op;
     host_.lockAndFollow(r, services_.decimalSeparator);
     r.display(services_.decimalSeparator);
+    // A result the display cannot hold (beyond about 1e250) is no answer either.
+    if (r.valueString.size() > kDisplayLimit) {
+        error();
+        lastOperator = op;
+        host_.lockAndFollow(r, services_.decimalSeparator);
+        r.display(services_.decimalSeparator);
+    }
     host_.recordOnTape(op);
     host_.setDisplayText(r.valueString);
     clearFlag = true;
@@ -79,6 +96,7 @@ void Calculator::cleanReg(const std::string& command) {
         clearFlag = true;
     } else if (command == "clear") {
         lastOperator.clear();
+        runningEmpty_ = false;
         regs_.tempReg->clear();
         regs_.runningReg->clear();
         host_.setDisplayText("");
@@ -100,6 +118,7 @@ void Calculator::error() {
 }
 
 void Calculator::readOperand() {
+    operandEmpty_ = host_.displayText().empty();
     regs_.tempReg = ConvertUnit(host_.displayText(), -1, "-1", -1, services_);
 }
 
@@ -121,9 +140,9 @@ void Calculator::divisionKey() {
     lastkey = "\\";
 }
 
-std::string displayTextRule(const std::string& text, char decimalSeparator) {
+std::string displayTextRule(const std::string& text, char decimalSeparator, DisplayOrigin origin) {
     std::string s = text;
-    if (s == std::string{'0', decimalSeparator, '0'}) s.clear();
+    if (origin == DisplayOrigin::Result && s == std::string{'0', decimalSeparator, '0'}) s.clear();
     if (s.empty()) return s;
     const char last = s.back();
     if (last != '@' && last != '#') return s;

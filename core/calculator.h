@@ -6,6 +6,7 @@
 // with or without a window.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "core_services.h"
@@ -62,13 +63,28 @@ class Calculator {
     void applyPending();
     void readOperand();
 
+    // An operator key read an empty display (nothing typed, nothing shown):
+    // that zero has no unit of its own and takes the other operand's.
+    bool operandEmpty_ = false;
+    bool runningEmpty_ = false;
+
     CalculatorHost& host_;
     const CoreServices& services_;
     Registers regs_;
 };
 
+// The display holds at most this many characters; a key that would make it
+// longer beeps and enters nothing, a longer result is a calculation error.
+inline constexpr std::size_t kDisplayLimit = 255;
+
+// Where a text in the display comes from: typed (or edited) by the user, or
+// shown by the program as a result.
+enum class DisplayOrigin { Entry, Result };
+
 // The display field's text rule, run after every change of its text: a zero
-// result in decimal form shows empty, "@" and "#" become the area and volume marks.
-std::string displayTextRule(const std::string& text, char decimalSeparator);
+// result in decimal form shows empty (a typed "0.0" stays: it may go on to
+// "0.05"), "@" and "#" become the area and volume marks.
+std::string displayTextRule(const std::string& text, char decimalSeparator,
+                            DisplayOrigin origin = DisplayOrigin::Result);
 
 }  // namespace tavrel

@@ -49,21 +49,10 @@ std::array<UnitInfo, 8> buildUnits() {
 
 const std::array<UnitInfo, 8> kUnits = buildUnits();
 
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 }  // namespace
 
 std::span<const UnitInfo> unitTable() {
     return kUnits;
-}
-
-bool sameCode(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
-    return true;
 }
 
 const UnitInfo* findUnit(std::string_view code) {

@@ -27,7 +27,16 @@ struct UnitInfo {
 std::span<const UnitInfo> unitTable();
 
 // Unit codes, item texts and commands compare ignoring ASCII case ("NU" is "nu").
-bool sameCode(std::string_view a, std::string_view b);
+// Inline: every step compares codes many times.
+inline bool sameCode(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const char x = a[i], y = b[i];
+        if (x == y) continue;
+        if ((x | 0x20) != (y | 0x20) || (x | 0x20) < 'a' || (x | 0x20) > 'z') return false;
+    }
+    return true;
+}
 
 // The entry for a code, or nullptr ("nu", "false", "", " " and "fi" have none).
 const UnitInfo* findUnit(std::string_view code);

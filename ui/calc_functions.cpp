@@ -72,7 +72,7 @@ void calcWin::BBsqrt_myAction() {
     t.masterUnit = r.masterUnit;
     t.power = r.power;
     convertGlobaltoLocalUnits(t, core_.decimalSeparator);
-    EditFract1.setText(t.valueString);
+    showResult(t.valueString);
     if (calc_.clearFlag) calc_.cleanReg("running=temp");
     calc_.calculate(kResultMark);
     calc_.clearFlag = true;
@@ -100,7 +100,7 @@ void calcWin::BBinvx_myAction() {
     }
     t.masterUnit = r.masterUnit;
     convertGlobaltoLocalUnits(t, core_.decimalSeparator);
-    EditFract1.setText(t.valueString);
+    showResult(t.valueString);
     if (calc_.clearFlag) {
         calc_.cleanReg("running=temp");
         calc_.clearFlag = false;
@@ -156,7 +156,7 @@ void calcWin::trigKey_myAction(TrigFunction f) {
     if (const std::optional<double> v = chkTrigTolerance(applyTrig(f, inverse, t.masterUnit))) {
         t.masterUnit = *v;
         convertGlobaltoLocalUnits(t, core_.decimalSeparator);
-        EditFract1.setText(t.valueString);
+        showResult(t.valueString);
         if (inverse) pushInv();
         // Applied to a shown result, cosine and tangent replace the running value.
         if (f != TrigFunction::sin && calc_.clearFlag) calc_.cleanReg("running=temp");

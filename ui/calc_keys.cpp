@@ -79,34 +79,54 @@ constexpr std::array<KeypadKey, 16> kKeypad{{
 }  // namespace
 
 void calcWin::press(const std::string& controlName) {
-    platform::Control& c = get(controlName);
-    if (auto* bevel = dynamic_cast<myBevelButton*>(&c))
-        bevel->push();
-    else if (auto* color = dynamic_cast<myBevelButtonColor*>(&c))
-        color->push();
-    else if (auto* button = dynamic_cast<platform::PushButton*>(&c))
-        button->push();
+    KeyPress(get(controlName))();
 }
 
 bool calcWin::PBpush(const std::string& key) {
-    const bool digit = key.size() == 1 && key[0] >= '0' && key[0] <= '9';
-    if (digit) {
-        press("PB" + key);
-        return true;
-    }
     // Where the system writes a comma, a typed comma is the decimal key too.
-    if (key == std::string(1, core_.decimalSeparator)) {
+    if (key.size() == 1 && key[0] == core_.decimalSeparator) {
         press("PBdecimal");
         return true;
     }
-    for (const DispatchRow& row : kDispatch) {
-        const bool match = row.ignoreCase ? sameCode(key, row.character) : key == row.character;
-        if (!match) continue;
-        press(std::string(row.key));
-        if (row.operatorKey) calc_.clearFlag = true;
-        return row.taken;
+    int row = -1;
+    if (key.size() == 1 && static_cast<unsigned char>(key[0]) < 128) {
+        const char c = key[0];
+        if (c >= '0' && c <= '9') {
+            digitKeys_[static_cast<std::size_t>(c - '0')]();
+            return true;
+        }
+        row = dispatchRow_[static_cast<std::size_t>(c)];
+    } else {
+        for (std::size_t i = 0; i < kDispatch.size() && row < 0; ++i)
+            if (key == kDispatch[i].character) row = static_cast<int>(i);
     }
-    return false;
+    if (row < 0) return false;
+    const DispatchRow& r = kDispatch[static_cast<std::size_t>(row)];
+    dispatchKeys_[static_cast<std::size_t>(row)]();
+    if (r.operatorKey) calc_.clearFlag = true;
+    return r.taken;
+}
+
+// The rows are tested in order, so a character takes the first row it matches.
+void calcWin::resolveDispatch() {
+    for (std::size_t d = 0; d < digitKeys_.size(); ++d)
+        digitKeys_[d] = KeyPress(get("PB" + std::to_string(d)));
+    dispatchRow_.fill(-1);
+    dispatchKeys_.clear();
+    for (std::size_t i = 0; i < kDispatch.size(); ++i) {
+        const DispatchRow& r = kDispatch[i];
+        dispatchKeys_.emplace_back(get(r.key));
+        if (r.character.size() != 1) continue;
+        const auto c = static_cast<unsigned char>(r.character[0]);
+        auto take = [&](unsigned char ch) {
+            if (ch < 128 && dispatchRow_[ch] < 0) dispatchRow_[ch] = static_cast<std::int8_t>(i);
+        };
+        take(c);
+        if (r.ignoreCase) {
+            if (c >= 'a' && c <= 'z') take(static_cast<unsigned char>(c - 'a' + 'A'));
+            if (c >= 'A' && c <= 'Z') take(static_cast<unsigned char>(c - 'A' + 'a'));
+        }
+    }
 }
 
 bool calcWin::EditFract1_KeyDown(const platform::KeyEvent& key) {
@@ -129,6 +149,11 @@ bool calcWin::EditFract1_KeyDown(const platform::KeyEvent& key) {
         case 'e':
         case '@':
         case '#':
+            if (displayWouldOverflow(k)) {
+                core_.soundBeep();
+                return true;
+            }
+            return false;
         case platform::keys::Backspace:
         case platform::keys::ForwardDelete:
             return false;
@@ -148,6 +173,10 @@ bool calcWin::EditFract1_KeyDown(const platform::KeyEvent& key) {
 bool calcWin::Window_KeyDown(const platform::KeyEvent& key) {
     if (focus() != nullptr) return false;
     EditFract1.setFocusAlt();
+    if (displayWouldOverflow(key.text)) {
+        core_.soundBeep();
+        return false;
+    }
     EditFract1.setText(EditFract1.text() + key.text);
     return false;
 }
@@ -159,7 +188,27 @@ void calcWin::setDisplay() {
     }
 }
 
+bool calcWin::displayWouldOverflow(std::string_view insert) const {
+    const std::size_t kept = EditFract1.length() - EditFract1.selLength();
+    if (insert != "@" && insert != "#") return kept + utf8::length(insert) > kDisplayLimit;
+    // A mark becomes " sq" or " cu" and may replace an earlier one: judge the
+    // text the rule leaves.
+    const std::string& t = EditFract1.text();
+    const std::size_t p = EditFract1.selStart();
+    const std::string would = utf8::substr(t, 0, p) + std::string(insert) +
+                              utf8::substr(t, p + EditFract1.selLength(), std::string::npos);
+    return utf8::length(displayTextRule(would, core_.decimalSeparator, DisplayOrigin::Entry)) >
+           kDisplayLimit;
+}
+
 void calcWin::enterInput(const std::string& key) {
+    // A key that would overflow the display enters nothing; one that starts a
+    // new entry (after a result or "=") always fits.
+    const bool appends = !calc_.clearFlag && calc_.lastkey != "=";
+    if (appends && key != kBackspace && displayWouldOverflow(key)) {
+        core_.soundBeep();
+        return;
+    }
     if (calc_.lastkey == "=") calc_.cleanReg("clear");
     calc_.lastkey = key;
     ChangePop();
@@ -168,27 +217,41 @@ void calcWin::enterInput(const std::string& key) {
     std::string text = EditFract1.text();
     const std::size_t p = EditFract1.selStart();
     const std::size_t r = EditFract1.selLength();
+    // Character positions to byte offsets, computed once per key.
+    const std::size_t at = utf8::byteOffset(text, p);
     if (r > 0) {
-        text = utf8::substr(text, 0, p) + utf8::substr(text, p + r, std::string::npos);
+        text.erase(at, utf8::byteOffset(std::string_view(text).substr(at), r));
         EditFract1.setText(text);
         EditFract1.setSelStart(p);
     }
     if (key == kBackspace) {
         // The inserted backspace goes with the character before it.
-        if (p > 0) text = utf8::substr(text, 0, p - 1) + utf8::substr(text, p, std::string::npos);
-        EditFract1.setText(text);
+        if (p > 0) {
+            const std::size_t before = utf8::byteOffset(text, p - 1);
+            text.erase(before, at - before);
+        }
+        EditFract1.setText(std::move(text));
         EditFract1.setSelStart(p > 0 ? p - 1 : 0);
         return;
     }
-    const std::string entered =
-        utf8::substr(text, 0, p) + key + utf8::substr(text, p, std::string::npos);
-    EditFract1.setText(entered);
+    text.insert(at, key);
+    const std::string entered = text;  // at most the display's length
+    EditFract1.setText(std::move(text));
     // A text the change handler rewrote (a mark, a blanked zero) keeps its caret at the end.
     if (EditFract1.text() == entered) EditFract1.setSelStart(p + utf8::length(key));
 }
 
+void calcWin::showResult(const std::string& text) {
+    const bool outer = showingResult_;
+    showingResult_ = true;
+    EditFract1.setText(text);
+    showingResult_ = outer;
+}
+
 void calcWin::EditFract1_TextChange() {
-    const std::string rule = displayTextRule(EditFract1.text(), core_.decimalSeparator);
+    const std::string rule =
+        displayTextRule(EditFract1.text(), core_.decimalSeparator,
+                        showingResult_ ? DisplayOrigin::Result : DisplayOrigin::Entry);
     if (rule != EditFract1.text()) EditFract1.setText(rule);
     EditFract1.setSelStart(EditFract1.length());
 }
@@ -224,6 +287,7 @@ void calcWin::BBclear_myAction() {
 }
 
 void calcWin::wireKeys() {
+    resolveDispatch();
     EditFract1.onKeyDown = [this](const platform::KeyEvent& k) { return EditFract1_KeyDown(k); };
     EditFract1.onTextChange = [this] { EditFract1_TextChange(); };
     EditFract1.onSelChange = [this] { EditFract1_SelChange(); };

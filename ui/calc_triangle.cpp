@@ -79,7 +79,7 @@ void calcWin::mSolve(bbTri& key, TriSide side) {
     calc_.cleanReg("running=temp");
     mixedUnitCU& r = *calc_.registers().runningReg;
     r.display(core_.decimalSeparator);
-    EditFract1.setText(r.valueString);
+    showResult(r.valueString);
 }
 
 void calcWin::pitchSet() {

@@ -116,8 +116,12 @@ void calcWin::lockAndFollow(mixedUnitCU& r, char decimalSeparator) {
 void calcWin::PMUnit_Change() {
     const std::string item = PMUnit.text();
     if (!hasUnitCharacter(EditFract1.text())) {
-        if (const UnitItem* u = unitItemByText(item); u && !u->suffix.empty())
-            EditFract1.setText(EditFract1.text() + std::string(u->suffix));
+        if (const UnitItem* u = unitItemByText(item); u && !u->suffix.empty()) {
+            if (displayWouldOverflow(u->suffix))
+                core_.soundBeep();
+            else
+                EditFract1.setText(EditFract1.text() + std::string(u->suffix));
+        }
     }
     if (!calc_.clearFlag && PMUnit.selfPressed) {
         PBeq.push();
@@ -141,7 +145,11 @@ void calcWin::showConverted(mixedUnitCU& r) {
     convertGlobaltoLocalUnits(r, core_.decimalSeparator);
     calc_.windowClearFlag = true;
     r.display(core_.decimalSeparator);
-    EditFract1.setText(r.valueString);
+    if (r.valueString.size() > kDisplayLimit) {
+        calc_.error();  // more than the display holds, like an overflowing result
+        return;
+    }
+    showResult(r.valueString);
     EditFract1.setFocus();
 }
 

@@ -211,7 +211,7 @@ std::string calcWin::displayText() const {
 }
 
 void calcWin::setDisplayText(const std::string& text) {
-    EditFract1.setText(text);
+    showResult(text);
 }
 
 void calcWin::selectFromCaret(int length) {

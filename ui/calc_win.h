@@ -12,9 +12,12 @@
 
 #include <functional>
 #include <filesystem>
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/calculator.h"
 #include "core/core_services.h"
@@ -32,6 +35,7 @@
 #include "ui/bb_tri.h"
 #include "ui/edit_fract.h"
 #include "ui/my_menu_bb.h"
+#include "ui/key_press.h"
 #include "ui/pop_menu.h"
 #include "ui/shell_settings.h"
 #include "ui/tape_control.h"
@@ -143,6 +147,7 @@ class calcWin : public platform::Window, public CalculatorHost {
     void wireUnits();
     void wireOpenHandlers();
     void press(const std::string& controlName);
+    void resolveDispatch();
     void unitKey(const std::string& keyName);
     void toggleUnits();
     void showConverted(mixedUnitCU& running);
@@ -198,7 +203,20 @@ class calcWin : public platform::Window, public CalculatorHost {
     std::optional<platform::PageSetup> pageSetup_;
 
     TapeKeeping keeping_;
+    // Assigns a text the program shows as a result (not an entry being typed).
+    void showResult(const std::string& text);
+    // Whether inserting this at the caret (over the selection) would make the
+    // display longer than it may be.
+    bool displayWouldOverflow(std::string_view insert) const;
+
     bool unitKeyStep_ = false;  // the "=" a unit key presses keeps the key's unit and precision
+    bool showingResult_ = false;
+
+    // The key dispatcher's keys, resolved once (calc_keys.cpp): the digits,
+    // each row's key, and the row of each ASCII character (-1: none).
+    std::array<KeyPress, 10> digitKeys_;
+    std::vector<KeyPress> dispatchKeys_;
+    std::array<std::int8_t, 128> dispatchRow_{};
     bool inChangeUnit_ = false;
     bool inChangeLCD_ = false;
 };

@@ -28,15 +28,18 @@ std::size_t next(std::string_view text, std::size_t at) {
 
 }  // namespace
 
+// ASCII bytes are one character each and need no walk: the common case.
 std::size_t length(std::string_view text) {
     std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); i = next(text, i)) ++count;
+    for (std::size_t i = 0; i < text.size(); ++count)
+        i = static_cast<unsigned char>(text[i]) < 0x80 ? i + 1 : next(text, i);
     return count;
 }
 
 std::size_t byteOffset(std::string_view text, std::size_t charIndex) {
     std::size_t i = 0;
-    for (; i < text.size() && charIndex > 0; --charIndex) i = next(text, i);
+    for (; i < text.size() && charIndex > 0; --charIndex)
+        i = static_cast<unsigned char>(text[i]) < 0x80 ? i + 1 : next(text, i);
     return i;
 }
 

@@ -18,6 +18,7 @@ Window::Window(Application& app, std::string name, WindowKind kind)
 Window::~Window() {
     // Controls go first (timers disarm) while the window is still whole.
     focus_ = capture_ = hover_ = nullptr;
+    byName_.clear();
     controls_.clear();
     app_.unregisterWindow(*this);
 }
@@ -163,17 +164,26 @@ bool Window::closeByUser() {
     return app_.dispatch([&] { return close(); });
 }
 
+std::size_t Window::NameHash::operator()(std::string_view name) const {
+    std::size_t h = 1469598103934665603u;  // FNV-1a over the case-folded bytes
+    for (unsigned char c : name) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c + ('a' - 'A'));
+        h = (h ^ c) * 1099511628211u;
+    }
+    return h;
+}
+
 void Window::adopt(std::unique_ptr<Control> control) {
     Control& c = *control;
     controls_.push_back(std::move(control));
+    byName_.emplace(c.name(), &c);  // the name lives as long as the control
     if (view_) view_->controlAdded(*this, c);
     if (opened_) c.opened();
 }
 
 Control* Window::findControl(std::string_view name) const {
-    for (const auto& c : controls_)
-        if (equalsIgnoringCase(c->name(), name)) return c.get();
-    return nullptr;
+    const auto it = byName_.find(name);
+    return it == byName_.end() ? nullptr : it->second;
 }
 
 void Window::setFocus(Control* control) {
@@ -197,8 +207,9 @@ bool Window::pressDefaultButton(const KeyEvent& key) {
     bool isEscape = key.code == keys::Escape;
     if (!isReturn && !isEscape) return false;
     for (const auto& c : controls_) {
-        auto* b = dynamic_cast<PushButton*>(c.get());
-        if (b && b->isShown() && b->enabled() && (isReturn ? b->isDefault() : b->isCancel())) {
+        if (c->kind() != ControlKind::PushButton) continue;
+        auto* b = static_cast<PushButton*>(c.get());
+        if (b->isShown() && b->enabled() && (isReturn ? b->isDefault() : b->isCancel())) {
             b->push();
             return true;
         }

@@ -1,6 +1,8 @@
 // Runs tavrel-cli as a user would from a shell: arguments quoted, optional
-// standard input, standard output and error together.
+// standard input; standard output and standard error apart, and the exit status.
 #pragma once
+
+#include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
@@ -11,6 +13,7 @@ namespace tavrel::clitest {
 
 struct CliRun {
     std::string out;
+    std::string err;
     int status = -1;
 };
 
@@ -20,18 +23,33 @@ inline std::string quote(const std::string& arg) {
     return q + "'";
 }
 
+inline std::string readAll(FILE* f) {
+    std::string s;
+    std::array<char, 4096> buf;
+    std::size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), f)) > 0) s.append(buf.data(), n);
+    return s;
+}
+
 inline CliRun runCli(const std::vector<std::string>& args, const std::string& input = {}) {
     std::string cmd = TAVREL_CLI;
     for (const auto& a : args) cmd += " " + quote(a);
     if (!input.empty()) cmd = "printf '%s' " + quote(input) + " | " + cmd;
-    cmd += " 2>&1";
+    FILE* err = std::tmpfile();
+    if (!err) return {};
+    cmd += " 2>/dev/fd/" + std::to_string(fileno(err));
     CliRun r;
     FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf;
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-    r.status = pclose(p);
+    if (!p) {
+        std::fclose(err);
+        return r;
+    }
+    r.out = readAll(p);
+    const int raw = pclose(p);
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::rewind(err);
+    r.err = readAll(err);
+    std::fclose(err);
     return r;
 }
 

@@ -14,6 +14,7 @@ class RecordingHost : public CalculatorHost {
   public:
     std::string displayText() const override { return display; }
     void setDisplayText(const std::string& t) override { display = displayTextRule(t, '.'); }
+    void typeText(const std::string& t) { display = displayTextRule(t, '.', DisplayOrigin::Entry); }
     void recordOnTape(const std::string& tag) override {
         tape.push_back(tag + "|" + calc->registers().tempReg->valueString + "|" +
                        calc->registers().runningReg->valueString);
@@ -41,7 +42,7 @@ struct Fixture {
             host.setDisplayText("");
             calc.clearFlag = false;
         }
-        host.setDisplayText(host.display + text);
+        host.typeText(host.display + text);
     }
     // Runs "3' + 6\" =" style sequences: tokens separated by spaces, where
     // + - * / = are keys (/ is the division key) and anything else an entry.
@@ -95,7 +96,23 @@ INSTANTIATE_TEST_SUITE_P(
                       StepCase{"LengthByLengthIsPlain", "6' / 2' =", "3.0", 0},
                       StepCase{"PlainByLength", "10 / 2' =", "0.1640419948", 0},
                       StepCase{"PowerMismatch", "3' + 5 =", "", 1},
-                      StepCase{"EmptyOperandMismatch", "- 5 =", "", 1},
+                      // A leading minus on an empty display starts a negative number.
+                      StepCase{"LeadingMinusPlain", "- 5 =", "-5.0", 0},
+                      StepCase{"LeadingMinusFeet", "- 5' =", "-5.0'", 0},
+                      StepCase{"LeadingMinusFeetInches", "- 3'6 =", "-3'-6\"", 0},
+                      StepCase{"EmptyTimesLengthIsZeroArea", "* 5' =", "0.0' sq", 0},
+                      StepCase{"ErrorThenLeadingMinus", "3' + 5 = - 2 =", "-2.0", 1},
+                      // Typed zeros stay: only a zero result shows empty.
+                      StepCase{"TypedZeroPointZeroFive", "1 + 0.05 =", "1.05", 0},
+                      StepCase{"TypedInchFraction", "0.0625\" =", "0.0625\"", 0},
+                      StepCase{"ZeroResultShowsEmpty", "5 - 5 =", "", 0},
+                      StepCase{"ResultBeyondTheDisplayIsAnError",
+                               "1000000000000000000000000000000000000000000000000000000000000000000"
+                               "00000000000000000000000000000000000000000000000000000000000000000 "
+                               "* 100000000000000000000000000000000000000000000000000000000000000"
+                               "00000000000000000000000000000000000000000000000000000000000000000"
+                               "0000000000000000000 =",
+                               "", 1},
                       StepCase{"PowerFour", "3' * 4' * 5' * 6' =", "", 1},
                       StepCase{"LengthByArea", "3' / 3'@ =", "", 1},
                       StepCase{"DivisionByZero", "5 / 0 =", "", 1},
@@ -153,6 +170,8 @@ TEST(DisplayRule, AreaAndVolumeMarks) {
         EXPECT_EQ(displayTextRule(r.in, '.'), r.out) << r.in;
     EXPECT_EQ(displayTextRule("0,0", ','), "");
     EXPECT_EQ(displayTextRule("0.0", ','), "0.0");
+    EXPECT_EQ(displayTextRule("0.0", '.', DisplayOrigin::Entry), "0.0");
+    EXPECT_EQ(displayTextRule("0.0@", '.', DisplayOrigin::Entry), "0.0 sq");
 }
 
 }  // namespace

@@ -84,9 +84,18 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"MillimetreDecimalsThatReadBack", 1.23456789012, "mm", 1, 0, "12.345678901m"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Format, FiveFeetHeldIsJustBelowFive) {
-    // The reason the carry matters: the exact constant is slightly below 1/30.48.
-    EXPECT_LT(5 * 30.48 * 0.032808398950131, 5.0);
+// Five feet as the calculator holds it (152.4 cm, read from the text) comes
+// back slightly below five feet through the from-master factor: at every
+// precision the inches must carry into the feet, not show 4'-12" or 4'-11 63/64".
+TEST(Format, FiveFeetAsHeldShowsFiveFeetAtEveryPrecision) {
+    const CoreServices services;
+    for (const char* typed : {"5'", "60\"", "152.4c", "1524m"}) {
+        for (int fract : {2, 4, 8, 16, 32, 64, 100})
+            EXPECT_EQ(ConvertUnit(typed, -1, "fi", fract, services)->valueString, "5'-0\"")
+                << typed << " at 1/" << fract;
+        EXPECT_EQ(ConvertUnit(typed, -1, "ft", 0, services)->valueString, "5.0'") << typed;
+        EXPECT_EQ(ConvertUnit(typed, -1, "in", 64, services)->valueString, "60\"") << typed;
+    }
 }
 
 TEST(Format, DenominatorSearchPrefersSimpleFractions) {

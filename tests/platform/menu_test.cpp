@@ -1,6 +1,8 @@
 // Menu command routing, enabling passes and shortcuts.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "fixture.h"
 
 namespace tavrel::platform {
@@ -91,6 +93,10 @@ struct ShortcutCase {
     Modifiers modifiers;
     bool matches;
 };
+
+void PrintTo(const ShortcutCase& c, std::ostream* os) {
+    *os << c.name << ": " << c.notation << " with \"" << c.typed << "\"";
+}
 
 class ShortcutMatch : public ::testing::TestWithParam<ShortcutCase> {};
 

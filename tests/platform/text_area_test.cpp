@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <ostream>
 
 #include "fixture.h"
 
@@ -97,6 +98,10 @@ struct HitCase {
     int y;
     std::size_t offset;
 };
+
+void PrintTo(const HitCase& c, std::ostream* os) {
+    *os << c.name << " (" << c.x << ", " << c.y << ") -> " << c.offset;
+}
 
 class TextAreaHit : public ::testing::TestWithParam<HitCase>, protected AppFixture {};
 

@@ -1,6 +1,9 @@
 // Text field event order and default editing.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <ostream>
+
 #include "fixture.h"
 
 namespace tavrel::platform {
@@ -80,6 +83,11 @@ struct EditCase {
     std::size_t expectCaret;
     bool expectEvents;
 };
+
+void PrintTo(const EditCase& c, std::ostream* os) {
+    *os << c.name << ": \"" << c.text << "\" key " << static_cast<std::uint32_t>(c.key) << " -> \""
+        << c.expectText << "\"";
+}
 
 class DefaultEditing : public ::testing::TestWithParam<EditCase>, protected AppFixture {};
 

@@ -2,6 +2,8 @@
 // on a change, synchronously, nested in the setter.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "fixture.h"
 
 namespace tavrel::platform {
@@ -17,6 +19,10 @@ struct ChangeCase {
                        std::vector<std::function<void()>>& steps)>
         build;
 };
+
+void PrintTo(const ChangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ChangeOnlyOnChange : public ::testing::TestWithParam<ChangeCase>, protected AppFixture {};
 

@@ -19,7 +19,14 @@ INSTANTIATE_TEST_SUITE_P(
     Typed, Keys,
     ::testing::Values(
         ScriptCase{"FeetInchesFraction", "20'6 1/2=", "20'-6 1/2\" | ft-in | 1/64 | unlocked"},
-        ScriptCase{"ZeroPointZeroBlanks", "0.0", " | UNIT | LCD | unlocked"},
+        ScriptCase{"TypedZeroPointZeroStays", "0.0", "0.0 | UNIT | LCD | unlocked"},
+        ScriptCase{"TypedZeroPointZeroFive", "0.05", "0.05 | UNIT | LCD | unlocked"},
+        ScriptCase{"SumWithTypedLeadingZero", "1+0.05=", "1.05 | UNIT | Decimal | unlocked"},
+        ScriptCase{"SixteenthOfAnInchAsDecimal",
+                   "0.0625\"=", "0.0625\" | inch | Decimal | unlocked"},
+        ScriptCase{"ZeroResultShowsEmpty", "5-5=", " | UNIT | LCD | unlocked"},
+        ScriptCase{"LeadingMinusFeet", "-5'=", "-5.0' | foot | Decimal | unlocked"},
+        ScriptCase{"LeadingMinusPlain", "-5=", "-5.0 | UNIT | Decimal | unlocked"},
         ScriptCase{"LeadingPointKept", ".05", ".05 | UNIT | LCD | unlocked"},
         ScriptCase{"DigitAfterEqualsStartsOver", "5+3=7=", "7.0 | UNIT | Decimal | unlocked"},
         ScriptCase{"OperatorAfterEqualsContinues", "5+3=+1=", "9.0 | UNIT | Decimal | unlocked"},
@@ -112,6 +119,8 @@ TEST_F(CommaFixture, PointKeyAndDecimalKeyEnterTheLocalSeparator) {
     s.run("{bs}M=");
     EXPECT_EQ(s.window().EditFract1.text(), "2,5M");
     s.run("{esc}0.0");
+    EXPECT_EQ(s.window().EditFract1.text(), "0,0");
+    s.run("{esc}5-5=");
     EXPECT_EQ(s.window().EditFract1.text(), "");
 }
 
@@ -149,6 +158,44 @@ TEST_F(EditingFixture, EmptyDisplayDisablesThePopupsAndTypingEnablesThem) {
     s.run("{BBclear}");
     EXPECT_FALSE(s.window().PMUnit.enabled());
     EXPECT_FALSE(s.window().PMLCD.enabled());
+}
+
+// The display holds 255 characters: a key beyond beeps and enters nothing,
+// whichever way it would have entered its text.
+TEST_F(EditingFixture, KeysBeyondTheDisplayLimitBeepAndEnterNothing) {
+    const std::string full(255, '7');
+    s.run(full);
+    ASSERT_EQ(field().text(), full);
+    const int before = s.platform().system().beeps();
+    s.run("1{BBspc}e@#{PB0}");
+    EXPECT_EQ(field().text(), full);
+    EXPECT_EQ(s.platform().system().beeps(), before + 6);
+    s.run("{bs}{bs}{bs}@");  // " sq" fits in the three places freed
+    EXPECT_EQ(field().text(), std::string(252, '7') + " sq");
+    EXPECT_EQ(s.platform().system().beeps(), before + 6);
+    s.window().setFocus(nullptr);
+    s.window().typeKey(platform::KeyEvent::of("3"));
+    EXPECT_EQ(field().text().size(), 255u);
+    EXPECT_EQ(s.platform().system().beeps(), before + 7);
+}
+
+// Found by the window fuzzer: "#" fitted as one character, then became " cu".
+TEST_F(EditingFixture, AnAreaOrVolumeMarkCountsAsTheTextItBecomes) {
+    s.run(std::string(253, '7'));
+    s.run("#");
+    EXPECT_EQ(field().text(), std::string(253, '7'));
+    EXPECT_EQ(s.platform().system().beeps(), 1);
+    s.run("{bs}#");
+    EXPECT_EQ(field().text(), std::string(252, '7') + " cu");
+    s.run("@");  // replaces " cu": still 255
+    EXPECT_EQ(field().text(), std::string(252, '7') + " sq");
+    EXPECT_EQ(s.platform().system().beeps(), 1);
+}
+
+TEST_F(EditingFixture, AResultLongerThanTheDisplayIsAnError) {
+    s.run(std::string(200, '9') + "*" + std::string(100, '9') + "=");
+    EXPECT_EQ(field().text(), "");
+    EXPECT_EQ(s.platform().system().beeps(), 1);
 }
 
 TEST_F(EditingFixture, WindowKeyWithoutFocusRefocusesTheDisplay) {

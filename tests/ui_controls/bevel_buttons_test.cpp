@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <ostream>
 
 #include "fixture.h"
 #include "tavrel/ui/controls/my_bevel_button.h"
@@ -57,6 +58,10 @@ struct ColorPushCase {
     BevelToggle type;
     bool before;
 };
+
+void PrintTo(const ColorPushCase& c, std::ostream* os) {
+    *os << c.name << (c.before ? " (down)" : " (up)");
+}
 
 class MyBevelButtonColorPush : public ::testing::TestWithParam<ColorPushCase>,
                                protected ControlsFixture {};

@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "tavrel/platform/control.h"
@@ -236,6 +237,17 @@ class Window : public std::enable_shared_from_this<Window> {
     bool closed_ = false;
     bool closing_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
+    // Controls by name ignoring ASCII case, the first of a name winning; kept
+    // as controls are added, so a lookup costs the same however many there are.
+    struct NameHash {
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct NameEqual {
+        bool operator()(std::string_view a, std::string_view b) const {
+            return equalsIgnoringCase(a, b);
+        }
+    };
+    std::unordered_map<std::string_view, Control*, NameHash, NameEqual> byName_;
     Control* focus_ = nullptr;
     Control* capture_ = nullptr;
     Control* hover_ = nullptr;
