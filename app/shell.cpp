@@ -97,7 +97,7 @@ void Shell::TimerCheckUpdates_Action() {
         if (last + kWeek < now && PrefsWin().checkUpdate.value()) {
             VersionCheck().checkForUpdate();
             prefs_.SetPrefDouble("lastUpdateCheck", now);
-            prefs_.WritePrefsFile();
+            writePrefs();
         }
     });
 }
@@ -115,6 +115,20 @@ std::string Shell::updateHost() const {
 
 void Shell::openWebsite() const {
     app_.services().system().openUrl("http://" + updateHost() + std::string(kSitePath));
+}
+
+bool Shell::writePrefs() {
+    try {
+        prefs_.WritePrefsFile();
+        writeFailureShown_ = false;
+        return true;
+    } catch (const PrefWriteError& e) {
+        if (!writeFailureShown_)
+            app_.services().system().messageBox(std::string("Your settings could not be saved: ") +
+                                                e.what());
+        writeFailureShown_ = true;
+        return false;
+    }
 }
 
 void Shell::guarded(std::string_view failure, const std::function<void()>& body) const {
