@@ -97,7 +97,7 @@ void Shell::TimerCheckUpdates_Action() {
         if (last + kWeek < now && PrefsWin().checkUpdate.value()) {
             VersionCheck().checkForUpdate();
             prefs_.SetPrefDouble("lastUpdateCheck", now);
-            writePrefs();
+            prefs_.WritePrefsFile();
         }
     });
 }
