@@ -1,6 +1,7 @@
-// The table is the whole menu bar; building only walks it. Each menu is
-// built in two passes so that, where there is no application menu, the items
-// that would go there come last: the Help menu's six, and File's Quit.
+// The table is the whole menu bar but the Tools menu, whose items follow the
+// builder's tool table; building only walks them. Each menu is built in two
+// passes so that, where there is no application menu, the items that would
+// go there come last: the Help menu's six, and File's Quit.
 #include "app/menu_bar.h"
 
 #include <array>
