@@ -14,6 +14,7 @@
 #include "core/unit_table.h"
 #include "tavrel/platform/carbon_declares.h"
 #include "tavrel/platform/services.h"
+#include "ui/tools_win.h"
 
 namespace tavrel::app {
 namespace {
@@ -47,7 +48,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kLcdComma
 // The calculator window's saved state lives in the preferences file.
 class AppClass::WindowState : public ui::WindowPrefs {
   public:
-    explicit WindowState(PrefStore& prefs) : prefs_(prefs) {}
+    WindowState(PrefStore& prefs, AppClass& owner) : prefs_(prefs), owner_(owner) {}
     std::int32_t number(std::string_view name, std::int32_t fallback) const override {
         return prefs_.GetPrefNumber(name, fallback);
     }
@@ -60,10 +61,12 @@ class AppClass::WindowState : public ui::WindowPrefs {
     void setBoolean(std::string_view name, bool value) override {
         prefs_.SetPrefBoolean(name, value);
     }
-    void write() override { prefs_.WritePrefsFile(); }
+    // A failure is told once, by the shell, whichever window wrote last.
+    void write() override { owner_.shell().writePrefs(); }
 
   private:
     PrefStore& prefs_;
+    AppClass& owner_;
 };
 
 // The shell's windows reach the calculator through the link; sizing is the
@@ -99,7 +102,7 @@ class AppClass::Transparency : public ui::TransparencySettings {
 AppClass::AppClass(platform::Application& app, ui::TapeKeeping keeping)
     : app_(app),
       prefs_(app.services().files()),
-      windowState_(std::make_unique<WindowState>(prefs_)) {
+      windowState_(std::make_unique<WindowState>(prefs_, *this)) {
     buildMenuBar(app_.menuBar());
     app_.onOpen = [this] { Event_Open(); };
     app_.onActivate = [this] { Event_Activate(); };
@@ -112,6 +115,8 @@ AppClass::AppClass(platform::Application& app, ui::TapeKeeping keeping)
     transparency_ = std::make_unique<Transparency>(*shell_);
     calcWin_->windowPrefs = windowState_.get();
     calcWin_->transparency = transparency_.get();
+    calcWin_->showHelp = [this] { shell_->HelpWindow(); };
+    calcWin_->toggleTransparency = [this] { toggleTransparency(); };
     shell_->wireUpdateTimer();
 }
 
@@ -122,6 +127,20 @@ AppClass::~AppClass() {
     app_.onEnableMenuItems = nullptr;
     calcWin_->windowPrefs = nullptr;
     calcWin_->transparency = nullptr;
+    calcWin_->showHelp = nullptr;
+    calcWin_->toggleTransparency = nullptr;
+}
+
+ui::toolsWin* AppClass::ToolsWin(std::size_t row) {
+    return ui::openToolRow(app_, *calcWin_, row);
+}
+
+void AppClass::toggleTransparency() {
+    // Through the preferences window, so it shows and stores the change and
+    // the fading timer stops or starts with it.
+    prefsWin& prefs = shell_->PrefsWin();
+    prefs.selectMode(calcWin_->opacity() < 1.0f ? TransparencyMode::None
+                                                : TransparencyMode::Always);
 }
 
 bool AppClass::checkUnit() const {
@@ -173,6 +192,7 @@ void AppClass::registerMenuHandlers() {
     auto win = [this]() -> ui::calcWin& { return *calcWin_; };
     on("FilePageSetup", [win] { win().pageSetup(); });
     on("FilePrintTape", [win] { win().printTape(); });
+    on("FileSaveTapeAs", [win] { win().saveTapeAs(); });
     on("FileQuit", [this] { app_.quit(); });
     on("EditCopyCalc", [win] { win().copyCalc(); });
     on("EditCopyTape", [win] { win().copyTape(); });
@@ -186,6 +206,9 @@ void AppClass::registerMenuHandlers() {
         on(std::string(item), [win, t = std::string(text)] { win().lcdMenuCommand(t); });
     for (const auto& [item, text] : kUnitCommands)
         on(std::string(item), [win, t = std::string(text)] { win().unitMenuCommand(t); });
+    const auto tools = toolsMenuItems();
+    for (std::size_t row = 0; row < tools.size(); ++row)
+        on(tools[row].item, [this, row] { ToolsWin(row); });
     on("HelptavrelHelp", [this] { shell_->HelpWindow(); });
     on("Helptavrelwebsite", [this] { shell_->openWebsite(); });
     on("Helpversioncheck", [this] { shell_->checkForUpdateNow(); });

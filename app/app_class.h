@@ -5,6 +5,7 @@
 // (whose closing shows the calculator) and reads the decimal separator.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -14,6 +15,10 @@
 #include "app/shell.h"
 #include "tavrel/platform/application.h"
 #include "ui/calc_win.h"
+
+namespace tavrel::ui {
+class toolsWin;
+}
 
 namespace tavrel::app {
 
@@ -43,6 +48,14 @@ class AppClass {
     void Event_Activate();
     void Event_Deactivate();
     void Event_EnableMenuItems();
+
+    // The single Tools window, made on first use, shown on the tool of that
+    // Tools menu row; nullptr for a row that is no tool.
+    ui::toolsWin* ToolsWin(std::size_t row);
+    // "Trans Calc": an opaque calculator takes the preferences' level
+    // ("always transparent"), a transparent one becomes opaque ("no
+    // transparency").
+    void toggleTransparency();
 
     // The about window's close handler calls this, whenever it closes.
     void aboutClosed();

@@ -33,4 +33,8 @@ void CalcWinAdapter::focusDisplay() {
     win_.EditFract1.setFocus();
 }
 
+void CalcWinAdapter::setKeepTape(bool on) {
+    win_.setKeepTape(on);
+}
+
 }  // namespace tavrel::app

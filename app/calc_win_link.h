@@ -27,6 +27,8 @@ class CalcWinLink {
     virtual void sizeWindow() = 0;
     // The keyboard focus to the display field.
     virtual void focusDisplay() = 0;
+    // The keepTape preference: the tape kept in its file between runs, or not.
+    virtual void setKeepTape(bool on) = 0;
 };
 
 // The calculator window's own operations. Opacity goes to the window's own
@@ -42,6 +44,7 @@ class CalcWinAdapter : public CalcWinLink {
     void returnToCalculator() override;
     void sizeWindow() override;
     void focusDisplay() override;
+    void setKeepTape(bool on) override;
 
   private:
     ui::calcWin& win_;

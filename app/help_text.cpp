@@ -77,6 +77,7 @@ the keys below still work. The shortcuts:
   Ctrl+C         copy the display          Ctrl+V   paste into the display
   Ctrl+Alt+C     copy the tape             Ctrl+P   print the tape
   Ctrl+Shift+P   page setup                Ctrl+Q   quit
+  Ctrl+Shift+S   save the tape as a text or CSV file
   Ctrl+I  Ctrl+F  Ctrl+Shift+F  Ctrl+Y  Ctrl+E    inches, foot, foot/inch,
                                                   yards, miles
   Ctrl+Shift+M  Ctrl+Shift+,  Ctrl+Shift+.  Ctrl+Shift+/
@@ -113,6 +114,18 @@ TAPE:
 The widget above the tape shows or hides it (Ctrl+T). Click a number on
 the tape to type it into the display again. Right-click the tape for
 Help, Clear Tape, Copy Tape and Print Tape.
+The tape is kept between runs: the next start shows it again, followed
+by the new date and time. Untick "Keep the tape between runs" in the
+preferences to start with an empty tape every time. File, Save Tape
+As... (Ctrl+Shift+S) writes the tape to a file: plain text, or a CSV
+file for a spreadsheet when the name ends in .csv.
+
+TOOLS:
+The Tools menu opens the builder's tools: stairs with a check against
+the residential code, rafters, hips and jacks, squaring up, concrete,
+board feet, rake walls, roofing, arcs and crown molding. Type the sizes;
+the results follow as you type. Return or "Record on tape" writes them
+on the tape, and a click on a result puts it into the display.
 
 CONTACT ME:
 If something does not work as described here, or you miss a unit or a

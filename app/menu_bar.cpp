@@ -1,25 +1,32 @@
-// The table is the whole menu bar; building only walks it. Each menu is
-// built in two passes so that, where there is no application menu, the items
-// that would go there come last: the Help menu's six, and File's Quit.
+// The table is the whole menu bar but the Tools menu, whose items follow the
+// builder's tool table; building only walks them. Each menu is built in two
+// passes so that, where there is no application menu, the items that would
+// go there come last: the Help menu's six, and File's Quit.
 #include "app/menu_bar.h"
 
 #include <array>
+#include <cctype>
+
+#include "builder/tool.h"
+#include "ui/tools_win.h"
 
 namespace tavrel::app {
 namespace {
 
 // clang-format off
-constexpr std::array<MenuHead, 5> kHeads{{
+constexpr std::array<MenuHead, 6> kHeads{{
     {"File",          "File"},
     {"UntitledMenu2", "Edit"},
     {"lcd",           "LCD"},
     {"unit",          "Unit"},
+    {"Tools",         "Tools"},
     {"HelpMenu",      "Help"},
 }};
 
-constexpr std::array<MenuRow, 43> kRows{{
+constexpr std::array<MenuRow, 44> kRows{{
     {"File",          "FilePageSetup",      "Page Setup",        "Cmd+Shift+P",  true,  false},
     {"File",          "FilePrintTape",      "Print Tape",        "Cmd+P",        true,  false},
+    {"File",          "FileSaveTapeAs",     "Save Tape As…",     "Cmd+Shift+S",  true,  false},
     {"File",          "FileQuit",           "Quit",              "Cmd+Q",        true,  true},
     {"UntitledMenu2", "EditUndo",           "Undo",              "Cmd+Z",        false, false},
     {"UntitledMenu2", "UntitledMenu4",      "-",                 "",             false, false},
@@ -87,6 +94,19 @@ std::span<const MenuRow> menuRows() {
     return kRows;
 }
 
+std::vector<ToolsMenuItem> toolsMenuItems() {
+    std::vector<ToolsMenuItem> items;
+    const auto titles = ui::toolsMenuRows();
+    const auto table = builder::tools();
+    for (std::size_t row = 0; row < titles.size() && row < table.size(); ++row) {
+        std::string name(table[row].name);
+        if (!name.empty())
+            name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+        items.push_back({"Tools" + name, titles[row]});
+    }
+    return items;
+}
+
 std::string desktopShortcut(std::string_view notation) {
     std::string s(notation);
     if (kHasApplicationMenu) return s;
@@ -102,6 +122,9 @@ std::string desktopShortcut(std::string_view notation) {
 void buildMenuBar(platform::MenuBar& bar) {
     for (const MenuHead& head : kHeads) {
         platform::Menu& menu = bar.append(std::string(head.name), std::string(head.caption));
+        if (head.name == kToolsMenu)
+            for (const ToolsMenuItem& tool : toolsMenuItems())
+                menu.append(tool.item, tool.caption, "").setAutoEnable(true);
         for (const MenuRow& row : menuRows())
             if (row.menu == head.name && (kHasApplicationMenu || !row.applicationMenu))
                 append(menu, row);

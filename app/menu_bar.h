@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tavrel/platform/menu.h"
 
@@ -26,13 +27,23 @@ struct MenuHead {
     std::string_view caption;
 };
 
+// The Tools menu's items are not in the table: one per builder's tool, in
+// the tools' order, named "Tools" and the tool's name ("ToolsStairs"),
+// captioned with its title.
+inline constexpr std::string_view kToolsMenu = "Tools";
+struct ToolsMenuItem {
+    std::string item;
+    std::string caption;
+};
+std::vector<ToolsMenuItem> toolsMenuItems();
+
 std::span<const MenuHead> menuHeads();
 std::span<const MenuRow> menuRows();
 
 // "Cmd" is the Command key where there is one and Control elsewhere.
 std::string desktopShortcut(std::string_view notation);
 
-// Menus in order File, Edit, LCD, Unit, Help. Without an application menu its
+// Menus in order File, Edit, LCD, Unit, Tools, Help. Without an application menu its
 // items close the Help menu, in their order.
 void buildMenuBar(platform::MenuBar& bar);
 

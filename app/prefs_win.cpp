@@ -1,6 +1,6 @@
 // Built from its design table; the handlers are wired after the design values
-// are set, so only the open handlers' settings raise changes. Every handler
-// lets a failure (a preferences file that cannot be written) go to its caller.
+// are set, so only the open handlers' settings raise changes. Every write goes
+// through the shell, which tells a failure once; the handlers then go on.
 #include "app/prefs_win.h"
 
 #include <algorithm>
@@ -22,16 +22,17 @@ constexpr int kLevelDesign = 75;
 
 // clang-format off
 constexpr ShellControlDesign kPrefsWin[] = {
-    {"GroupBox1",    Kind::GroupBox,    "",          8,   82,  206, 152, "transparency",              0,  0},
-    {"trans",        Kind::Slider,      "GroupBox1", 16,  191, 142, 16,  "",                          0,  0},
-    {"rbTrans",      Kind::RadioButton, "GroupBox1", 16,  133, 142, 20,  "always transparent",        0,  2},
-    {"rbTrans",      Kind::RadioButton, "GroupBox1", 16,  155, 194, 20,  "transparent by mouse over", 0,  3},
-    {"rbTrans",      Kind::RadioButton, "GroupBox1", 16,  110, 142, 20,  "no transparency",           0,  1},
-    {"transPercent", Kind::Label,       "GroupBox1", 163, 187, 38,  20,  "100%",                      0,  0},
+    {"GroupBox1",    Kind::GroupBox,    "",          8,   107, 206, 152, "transparency",              0,  0},
+    {"trans",        Kind::Slider,      "GroupBox1", 16,  216, 142, 16,  "",                          0,  0},
+    {"rbTrans",      Kind::RadioButton, "GroupBox1", 16,  158, 142, 20,  "always transparent",        0,  2},
+    {"rbTrans",      Kind::RadioButton, "GroupBox1", 16,  180, 194, 20,  "transparent by mouse over", 0,  3},
+    {"rbTrans",      Kind::RadioButton, "GroupBox1", 16,  135, 142, 20,  "no transparency",           0,  1},
+    {"transPercent", Kind::Label,       "GroupBox1", 163, 212, 38,  20,  "100%",                      0,  0},
     {"bypassSplash", Kind::CheckBox,    "",          15,  48,  186, 25,  "bypass splash screen",      10, 0},
     {"checkUpdate",  Kind::CheckBox,    "",          15,  26,  186, 25,  "check for updates weekly",  10, 0},
-    {"PushButton1",  Kind::PushButton,  "",          134, 241, 80,  20,  "OK",                        0,  0},
-    {"GroupBox2",    Kind::GroupBox,    "",          8,   8,   206, 67,  "general",                   0,  0},
+    {"keepTape",     Kind::CheckBox,    "",          15,  73,  186, 25,  "Keep the tape between runs", 10, 0},
+    {"PushButton1",  Kind::PushButton,  "",          134, 266, 80,  20,  "OK",                        0,  0},
+    {"GroupBox2",    Kind::GroupBox,    "",          8,   8,   206, 92,  "general",                   0,  0},
 };
 // clang-format on
 
@@ -44,6 +45,7 @@ prefsWin::prefsWin(platform::Application& app, Shell& shell)
       transPercent(get<platform::Label>("transPercent")),
       bypassSplash(get<platform::CheckBox>("bypassSplash")),
       checkUpdate(get<platform::CheckBox>("checkUpdate")),
+      keepTape(get<platform::CheckBox>("keepTape")),
       PushButton1(get<platform::PushButton>("PushButton1")),
       shell_(shell) {
     trans.setRange(kLevelMin, kLevelMax);
@@ -65,22 +67,26 @@ prefsWin::prefsWin(platform::Application& app, Shell& shell)
     };
     bypassSplash.onChange = [this] {
         shell_.prefs().SetPrefBoolean("bypassSplash", bypassSplash.value());
-        shell_.prefs().WritePrefsFile();
+        shell_.writePrefs();
     };
     checkUpdate.onOpen = [this] {
         checkUpdate.setValue(shell_.prefs().GetPrefBoolean("checkUpdate", true));
     };
     checkUpdate.onChange = [this] {
         shell_.prefs().SetPrefBoolean("checkUpdate", checkUpdate.value());
-        shell_.prefs().WritePrefsFile();
+        shell_.writePrefs();
     };
+    keepTape.onOpen = [this] {
+        keepTape.setValue(shell_.prefs().GetPrefBoolean("keepTape", true));
+    };
+    keepTape.onChange = [this] { keepTape_Action(); };
     PushButton1.onAction = [this] { PushButton1_Action(); };
     onClose = [this] { hide(); };
 }
 
 prefsWin& prefsWin::build() {
     setTitle("tavrel Preferences");
-    setSize(221, 270);
+    setSize(221, 295);
     setCloseBox(false);
     setResizable(false);
     buildControls(*this, kPrefsWin);
@@ -117,7 +123,17 @@ void prefsWin::trans_Change() {
 
 void prefsWin::trans_Close() {
     shell_.prefs().SetPrefNumber("trans", trans.value());
-    shell_.prefs().WritePrefsFile();
+    shell_.writePrefs();
+}
+
+void prefsWin::keepTape_Action() {
+    // The open handler's setting is the stored value: nothing to store or apply.
+    const bool on = keepTape.value();
+    if (on == shell_.prefs().GetPrefBoolean("keepTape", true)) return;
+    shell_.prefs().SetPrefBoolean("keepTape", on);
+    shell_.writePrefs();
+    // The tape follows the choice even when it could not be stored.
+    shell_.calc().setKeepTape(on);
 }
 
 void prefsWin::rbTrans_Open() {
@@ -143,7 +159,7 @@ void prefsWin::rbTrans_Action() {
             break;
     }
     shell_.prefs().SetPrefNumber("transType", static_cast<int>(*mode));
-    shell_.prefs().WritePrefsFile();
+    shell_.writePrefs();
 }
 
 void prefsWin::PushButton1_Action() {

@@ -1,5 +1,6 @@
 // The preferences window: the weekly update check, skipping the about window,
-// and the calculator window's transparency mode and level. Created hidden at
+// keeping the tape between runs, and the calculator window's transparency
+// mode and level. Created hidden at
 // start-up; its open handlers set the stored values on the controls, and the
 // change handlers those settings raise apply them to the calculator window
 // and store them, so creating the window is what applies the stored mode.
@@ -39,6 +40,7 @@ class prefsWin : public platform::Window {
     platform::Label& transPercent;
     platform::CheckBox& bypassSplash;
     platform::CheckBox& checkUpdate;
+    platform::CheckBox& keepTape;
     platform::PushButton& PushButton1;
 
   private:
@@ -48,6 +50,7 @@ class prefsWin : public platform::Window {
     void trans_Close();
     void rbTrans_Open();
     void rbTrans_Action();
+    void keepTape_Action();
     void PushButton1_Action();
 
     Shell& shell_;

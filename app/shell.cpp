@@ -117,6 +117,20 @@ void Shell::openWebsite() const {
     app_.services().system().openUrl("http://" + updateHost() + std::string(kSitePath));
 }
 
+bool Shell::writePrefs() {
+    try {
+        prefs_.WritePrefsFile();
+        writeFailureShown_ = false;
+        return true;
+    } catch (const PrefWriteError& e) {
+        if (!writeFailureShown_)
+            app_.services().system().messageBox(std::string("Your settings could not be saved: ") +
+                                                e.what());
+        writeFailureShown_ = true;
+        return false;
+    }
+}
+
 void Shell::guarded(std::string_view failure, const std::function<void()>& body) const {
     try {
         body();

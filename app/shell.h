@@ -69,6 +69,12 @@ class Shell {
     // The menu command: a check now, the result in a modal sheet.
     void checkForUpdateNow();
 
+    // WritePrefsFile for every window. A failure shows one message box
+    // ("Your settings could not be saved: " and the reason) and the caller
+    // goes on; failures after it stay silent until a write succeeds again, so
+    // quitting with an unwritable folder says it once. False when it failed.
+    bool writePrefs();
+
     // Runs a handler's body; anything thrown shows the failure text in a
     // message box and the handler returns.
     void guarded(std::string_view failure, const std::function<void()>& body) const;
@@ -82,6 +88,7 @@ class Shell {
     std::weak_ptr<WinVersionCheck> versionCheck_;
     std::weak_ptr<aboutTavrel> about_;
     std::weak_ptr<helpWindow> help_;
+    bool writeFailureShown_ = false;
 };
 
 }  // namespace tavrel::app

@@ -38,11 +38,16 @@ struct AppFixture {
     platform::Application app{host};
     AppClass shell{app};
 
-    explicit AppFixture(char32_t decimal = U'.')
-        : host(platform::headless::HeadlessOptions{.preferencesFolder = dir.path,
-                                                   .decimalSeparator = decimal}) {}
+    // keptTape: the data folder is dir/data, so the tape is kept in
+    // tapeFile(); otherwise there is no data folder and no tape file.
+    explicit AppFixture(char32_t decimal = U'.', bool keptTape = false)
+        : host(platform::headless::HeadlessOptions{
+              .preferencesFolder = dir.path,
+              .dataFolder = keptTape ? std::optional(dir.path / "data") : std::nullopt,
+              .decimalSeparator = decimal}) {}
 
     ui::calcWin& win() { return shell.calcWin(); }
+    std::filesystem::path tapeFile() const { return dir.path / "data" / "tape.txt"; }
     void start() {
         app.open();
         host.loop().runPending();

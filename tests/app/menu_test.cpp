@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <set>
 
 #include "app/help_window.h"
 #include "app/menu_bar.h"
 #include "app/prefs_win.h"
 #include "app_fixture.h"
 #include "tavrel/platform/carbon_declares.h"
+#include "ui/tools_win.h"
 
 namespace tavrel::app {
 namespace {
@@ -25,12 +27,12 @@ std::vector<std::string> captions(const platform::Menu& m) {
 TEST(MenuBar, MenusAndItemsInOrderWithApplicationItemsClosingHelp) {
     platform::MenuBar bar;
     buildMenuBar(bar);
-    ASSERT_EQ(bar.menuCount(), 5u);
+    ASSERT_EQ(bar.menuCount(), 6u);
     std::vector<std::string> heads;
     for (std::size_t i = 0; i < bar.menuCount(); ++i) heads.push_back(bar.menu(i).caption());
-    EXPECT_EQ(heads, (std::vector<std::string>{"File", "Edit", "LCD", "Unit", "Help"}));
+    EXPECT_EQ(heads, (std::vector<std::string>{"File", "Edit", "LCD", "Unit", "Tools", "Help"}));
     EXPECT_EQ(captions(*bar.findMenu("File")),
-              (std::vector<std::string>{"Page Setup", "Print Tape", "Quit"}));
+              (std::vector<std::string>{"Page Setup", "Print Tape", "Save Tape As…", "Quit"}));
     EXPECT_EQ(captions(*bar.findMenu("UntitledMenu2")),
               (std::vector<std::string>{"Undo", "-", "Cut", "Copy Calc", "Copy Tape", "Paste",
                                         "Clear", "-", "Clear Calc", "Clear Tape"}));
@@ -44,9 +46,34 @@ TEST(MenuBar, MenusAndItemsInOrderWithApplicationItemsClosingHelp) {
               (std::vector<std::string>{"tavrel Help", "-", "tavrel website", "Check for update",
                                         "Minimze to dock", "-", "&About tavrel", "Preferences...",
                                         "-", "Tape", "Minimize"}));
+    EXPECT_EQ(captions(*bar.findMenu("Tools")), ui::toolsMenuRows());
+    EXPECT_EQ(bar.findMenu("Tools")->itemCount(), 10u);
+    EXPECT_EQ(bar.findMenu("Tools")->item(0).name(), "ToolsStairs");
+    EXPECT_TRUE(bar.findItem("FileSaveTapeAs")->autoEnable());
     EXPECT_FALSE(bar.findItem("AppleAboutTavrel")->autoEnable());
     EXPECT_TRUE(bar.findItem("Preferences")->autoEnable());
     EXPECT_FALSE(bar.findItem("EditCopyCalc")->autoEnable());
+}
+
+TEST(MenuBar, EveryShortcutReachesItsOwnItemAndNoNameRepeats) {
+    platform::MenuBar bar;
+    buildMenuBar(bar);
+    std::vector<const platform::MenuItem*> items;
+    bar.forEachItem([&](platform::MenuItem& item) {
+        if (!item.isSeparator()) items.push_back(&item);
+    });
+    std::set<std::string> names;
+    for (const platform::MenuItem* a : items) {
+        SCOPED_TRACE(a->name());
+        EXPECT_TRUE(names.insert(a->name()).second);
+        if (!a->shortcut()) continue;
+        // The key the item's shortcut stands for reaches this item, no other.
+        const auto key = platform::KeyEvent::of(a->shortcut()->key, a->shortcut()->modifiers);
+        EXPECT_EQ(bar.findByShortcut(key), a);
+    }
+    const auto& save = bar.findItem("FileSaveTapeAs")->shortcut();
+    ASSERT_TRUE(save.has_value());
+    EXPECT_EQ(*save, platform::Shortcut::parse("Ctrl+Shift+S"));
 }
 
 TEST(MenuBar, CommandIsControlHere) {
@@ -94,6 +121,7 @@ constexpr platform::Modifiers kCtrlOption = kCtrl | platform::Modifiers::withOpt
 INSTANTIATE_TEST_SUITE_P(Menu, Shortcuts, ::testing::Values(
     KeyCase{"PageSetup",      "P", kCtrlShift,  "FilePageSetup"},
     KeyCase{"Print",          "p", kCtrl,       "FilePrintTape"},
+    KeyCase{"SaveTapeAs",     "S", kCtrlShift,  "FileSaveTapeAs"},
     KeyCase{"Quit",           "q", kCtrl,       "FileQuit"},
     KeyCase{"CopyCalc",       "c", kCtrl,       "EditCopyCalc"},
     KeyCase{"CopyTape",       "c", kCtrlOption, "EditCopyTape"},
@@ -353,6 +381,69 @@ TEST(Commands, HelpShowsTheHelpWindow) {
     f.app.runMenuCommand("HelptavrelHelp");
     ASSERT_NE(f.shell.shell().existingHelp(), nullptr);
     EXPECT_TRUE(f.shell.shell().existingHelp()->visible());
+}
+
+TEST(Commands, SaveTapeAsWritesTheTapeToTheChosenFile) {
+    AppFixture f;
+    f.start();
+    f.type("2+3=");
+    const auto file = f.dir.path / "job.csv";
+    f.host.desktop().answerSaveFile(file);
+    EXPECT_TRUE(f.app.typeKey(platform::KeyEvent::of("S", kCtrlShift)));
+    ASSERT_EQ(f.host.desktop().shownSaveDialogs().size(), 1u);
+    const std::string csv = f.dir.read("job.csv");
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBF"
+                        "date,time,value,tag,number,unit\n",
+                        0),
+              0u)
+        << csv;
+    EXPECT_NE(csv.find(",5.0,◊,5.0,nu\n"), std::string::npos) << csv;
+    // Cancelled: nothing written, nothing said.
+    std::filesystem::remove(file);
+    f.app.runMenuCommand("FileSaveTapeAs");
+    EXPECT_EQ(f.host.desktop().shownSaveDialogs().size(), 2u);
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_TRUE(f.host.system().messages().empty());
+}
+
+TEST(Commands, EveryToolsItemShowsTheOneToolsWindowOnItsTool) {
+    AppFixture f;
+    f.start();
+    f.app.requestMenuEnabling();
+    const auto items = toolsMenuItems();
+    ASSERT_EQ(items.size(), ui::toolsMenuRows().size());
+    ui::toolsWin* first = nullptr;
+    for (std::size_t row = 0; row < items.size(); ++row) {
+        SCOPED_TRACE(items[row].item);
+        EXPECT_TRUE(f.item(items[row].item).enabled());
+        f.app.runMenuCommand(items[row].item);
+        auto* w = dynamic_cast<ui::toolsWin*>(f.app.findWindow("toolsWin"));
+        ASSERT_NE(w, nullptr);
+        if (!first) first = w;
+        EXPECT_EQ(w, first) << "one window for every tool";
+        EXPECT_TRUE(w->visible());
+        EXPECT_EQ(w->toolRow(), row);
+        EXPECT_EQ(w->title(), "Tools: " + items[row].caption);
+    }
+}
+
+TEST(Commands, TheToolsWindowWritesOnTheCalculatorsTapeAndDisplay) {
+    AppFixture f;
+    f.start();
+    f.app.runMenuCommand("ToolsSquareup");
+    auto* w = dynamic_cast<ui::toolsWin*>(f.app.findWindow("toolsWin"));
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(w->tool().name, "squareup");
+    for (const auto& [field, text] : {std::pair{"length", "30'"}, std::pair{"width", "20'"}}) {
+        w->field("squareup", field).setFocus();
+        w->typeText(text);
+    }
+    w->PBrecord.click();
+    EXPECT_NE(f.win().Tape1.text().find(std::string(w->tool().title)), std::string::npos);
+    EXPECT_NE(f.win().Tape1.text().find("36'-0 11/16\"  diagonal"), std::string::npos)
+        << f.win().Tape1.text();
+    w->enterResult(0, 0);
+    EXPECT_EQ(f.win().EditFract1.text(), "36'-0 11/16\"");
 }
 
 }  // namespace

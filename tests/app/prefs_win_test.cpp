@@ -129,11 +129,82 @@ TEST(PrefsWinTest, SheetShowsAndHidesAndOkReturnsToTheCalculator) {
     EXPECT_GT(f.host.desktop().frontRequests(), fronted);
 }
 
-TEST(PrefsWinTest, WriteFailureReachesTheHandlersCaller) {
+TEST(PrefsWinTest, AWriteFailureIsToldOnceAndTheHandlersGoOn) {
     ShellFixture f;
     prefsWin& w = f.shell->PrefsWin();
-    std::filesystem::remove_all(f.dir.path);
-    EXPECT_THROW(w.checkUpdate.click(), PrefWriteError);
+    const std::filesystem::path folder = f.dir.path;
+    std::filesystem::remove_all(folder);
+    EXPECT_NO_THROW(w.checkUpdate.click());
+    EXPECT_FALSE(w.checkUpdate.value());
+    w.rbTrans.clickButton(1);  // always transparent: applied, though not stored
+    EXPECT_FLOAT_EQ(f.calc->opacity(), 0.75f);
+    w.close();  // the level at quit fails too
+    ASSERT_EQ(f.host.system().messages().size(), 1u);
+    EXPECT_EQ(f.host.system().messages()[0].rfind("Your settings could not be saved: ", 0), 0u);
+    // Once a write succeeds, the next failure is told again.
+    std::filesystem::create_directories(folder);
+    EXPECT_TRUE(f.shell->writePrefs());
+    std::filesystem::remove_all(folder);
+    EXPECT_FALSE(f.shell->writePrefs());
+    EXPECT_EQ(f.host.system().messages().size(), 2u);
+}
+
+TEST(PrefsWinTest, KeepTapeBoxShowsTheStoredValueAndStoresAChangeAtOnce) {
+    ShellFixture f("keepTape\nfalse\ntransType\n1\n");
+    f.calc->setKeepTape(false);  // as start-up does with this file
+    prefsWin& w = f.shell->PrefsWin();
+    EXPECT_EQ(w.keepTape.caption(), "Keep the tape between runs");
+    EXPECT_FALSE(w.keepTape.value());
+    EXPECT_EQ(f.prefsFile(),
+              "keepTape\nfalse\ntransType\n1\nbypassSplash\ntrue\ncheckUpdate\ntrue\n");
+    w.keepTape.click();
+    EXPECT_TRUE(f.calc->keepTape());
+    EXPECT_EQ(f.prefsFile(),
+              "keepTape\ntrue\ntransType\n1\nbypassSplash\ntrue\ncheckUpdate\ntrue\n");
+    w.keepTape.click();
+    EXPECT_FALSE(f.calc->keepTape());
+    EXPECT_EQ(f.prefsFile(),
+              "keepTape\nfalse\ntransType\n1\nbypassSplash\ntrue\ncheckUpdate\ntrue\n");
+}
+
+TEST(PrefsWinTest, KeepTapeBoxIsTickedWithoutAFileAndWritesNothingAtOpen) {
+    ShellFixture f;
+    prefsWin& w = f.shell->PrefsWin();
+    EXPECT_TRUE(w.keepTape.value());
+    EXPECT_TRUE(f.calc->keepTape());
+    EXPECT_EQ(f.prefsFile().find("keepTape"), std::string::npos);
+}
+
+TEST(PrefsWinTest, KeepTapeBoxOverlapsNoOtherControlAndEveryControlFitsTheWindow) {
+    ShellFixture f;
+    prefsWin& w = f.shell->PrefsWin();
+    const std::vector<platform::Control*> others = {
+        &w.trans, &w.rbTrans, &w.transPercent, &w.bypassSplash, &w.checkUpdate, &w.PushButton1};
+    auto overlap = [](const platform::Control& a, const platform::Control& b) {
+        return a.left() < b.left() + b.width() && b.left() < a.left() + a.width() &&
+               a.top() < b.top() + b.height() && b.top() < a.top() + a.height();
+    };
+    for (const platform::Control* c : others) {
+        SCOPED_TRACE(c->name());
+        EXPECT_FALSE(overlap(w.keepTape, *c));
+        EXPECT_LE(c->left() + c->width(), w.width());
+        EXPECT_LE(c->top() + c->height(), w.height());
+    }
+    // Each check box lies inside the "general" box, the transparency controls in theirs.
+    const platform::Control& general = w.get("GroupBox2");
+    const platform::Control& transparency = w.get("GroupBox1");
+    auto inside = [](const platform::Control& c, const platform::Control& box) {
+        return c.left() >= box.left() && c.top() >= box.top() &&
+               c.left() + c.width() <= box.left() + box.width() &&
+               c.top() + c.height() <= box.top() + box.height();
+    };
+    for (const platform::Control* c : std::initializer_list<const platform::Control*>{
+             &w.checkUpdate, &w.bypassSplash, &w.keepTape})
+        EXPECT_TRUE(inside(*c, general)) << c->name();
+    for (const platform::Control* c :
+         std::initializer_list<const platform::Control*>{&w.trans, &w.rbTrans, &w.transPercent})
+        EXPECT_TRUE(inside(*c, transparency)) << c->name();
+    EXPECT_FALSE(overlap(general, transparency));
 }
 
 }  // namespace

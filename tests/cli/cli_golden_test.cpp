@@ -50,6 +50,11 @@ INSTANTIATE_TEST_SUITE_P(
                {"--state", "1'=", "{menu=UnitMillimeters}", "{menu=lcd1_100}"},
                "1.0' | foot | Decimal | unlocked\n304.8m | mm | Decimal | unlocked\n"
                "304 4/5m | mm | 1/100 | unlocked\n"},
+        // The Tools window opens beside the calculator, and Save Tape As with
+        // no answer to its dialog is cancelled: the display stays.
+        Golden{"ToolsAndSaveTapeAsItemsAreReached",
+               {"2+3=", "{menu=toolssquareup}", "{menu=FileSaveTapeAs}"},
+               "5.0\n5.0\n5.0\n"},
         Golden{"MenuShortcutWithControl", {"1'=", "{control+shift+M}"}, "1.0'\n304.8m\n"},
         Golden{"CommaSeparator", {"--decimal-separator=,", "2.5M+1M="}, "3,5M\n"},
         Golden{"TapeOfAWholeCalculation",
