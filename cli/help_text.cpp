@@ -25,9 +25,12 @@ constexpr std::string_view kUsage =
     "\n"
     "Options:\n"
     "  --tape                 print the paper tape at the end\n"
+    "  --csv                  print the tape as CSV at the end\n"
+    "  --tape-file=PATH       keep the tape in PATH across calls (shown first, then added to)\n"
     "  --state                add \" | unit | precision | locked/unlocked\" to each line\n"
     "  --decimal-separator=C  the system's decimal separator: \".\" (default) or \",\"\n"
-    "  --now=YYYY-MM-DDTHH:MM:SS  the clock of the tape's date and time stamp\n"
+    "  --now=YYYY-MM-DDTHH:MM:SS  the clock of the tape's date and time stamp (default: now)\n"
+    "  --tool=NAME FIELD=VALUE ...  a builder's tool (stairs, rafter, ...); --tool=list\n"
     "  --help, -h             this text;  --version  the version\n"
     "  --                     what follows are KEYS, even when it starts with \"--\"\n"
     "\n"
@@ -53,6 +56,12 @@ constexpr std::string_view kUsage =
     "  {shift+NAME} {option+NAME} {command+NAME} {control+NAME}   click with keys held\n"
     "  {shift+\"}             type one character with keys held\n"
     "  {PMUnit=ITEM} {PMLCD=ITEM}   choose a pop-up item (case is ignored)\n"
+    "  {BBmemory=ROW}        choose a memory row: \"add to memory\", \"clear memory\", or\n"
+    "                        its number (3 is the first value); with shift+ add the display\n"
+    "                        to it, with shift+option+ subtract the display from it\n"
+    "  {tape=N}              Option-click tape line N (from 1): take its value back\n"
+    "  {copy} {paste} {paste=TEXT}   Copy Calc, Paste (the clipboard, or TEXT)\n"
+    "  {menu=ITEM}           a menu command by item name ({menu=UnitMillimeters})\n"
     "  A \"{\" without a closing \"}\" is typed as itself.\n";
 
 constexpr std::string_view kExamples =

@@ -4,6 +4,7 @@
 // the KEYS they sounded in. See --help and the README for the key syntax.
 #include <unistd.h>
 
+#include <ctime>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -76,6 +77,14 @@ class Runner {
     bool badInput_ = false;
 };
 
+tavrel::platform::DateTime localTimeNow() {
+    const std::time_t t = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&t, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
 void runLines(Runner& runner) {
     LineInput input(isatty(STDIN_FILENO) != 0);
     if (input.interactive()) std::cout << greeting();
@@ -104,7 +113,9 @@ int main(int argc, char** argv) {
         std::cerr << "tavrel-cli: " << parsed.error << " (see tavrel-cli --help for usage)\n";
         return static_cast<int>(Status::BadInput);
     }
-    const CommandLine& line = *parsed.line;
+    CommandLine line = *parsed.line;
+    // A tape kept in a file is a record: its stamps tell the real time.
+    if (!line.clockGiven) line.session.now = localTimeNow();
     if (line.action == Action::Help) {
         std::cout << helpText();
         return 0;

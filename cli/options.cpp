@@ -2,9 +2,8 @@
 // KEYS argument may start with two minus signs ("-5'=" is a KEYS argument).
 #include "options.h"
 
-#include <filesystem>
-
 #include <chrono>
+#include <filesystem>
 
 namespace tavrel::cli {
 namespace {
@@ -77,6 +76,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
                 return {std::nullopt, "--now takes a date and time as YYYY-MM-DDTHH:MM:SS, not \"" +
                                           std::string(a.substr(6)) + "\""};
             line.session.now = *now;
+            line.clockGiven = true;
         } else if (startsWith(a, "--")) {
             return {std::nullopt, "unknown option " + std::string(a)};
         } else {

@@ -18,6 +18,7 @@ struct CommandLine {
     bool showTape = false;
     bool showCsv = false;
     bool showState = false;
+    bool clockGiven = false;  // --now was given; otherwise the tape reads the real time
     SessionOptions session;
     std::vector<std::string> keys;
 };
