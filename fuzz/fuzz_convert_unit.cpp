@@ -11,8 +11,11 @@
 
 #include "core/convert_unit.h"
 #include "core/unit_table.h"
+#include "escaped.h"
 
 namespace {
+
+using tavrel::fuzz::escaped;
 
 using namespace tavrel;
 
@@ -23,21 +26,6 @@ using namespace tavrel;
 // lose them sooner than decimal forms, which drop places as they grow.
 constexpr double kFractionLimit = 1e7;
 constexpr double kDecimalLimit = 1e12;
-
-// Non-printable bytes and backslashes as \xNN, so the report shows every byte.
-std::string escaped(std::string_view text) {
-    std::string out;
-    for (unsigned char c : text) {
-        if (c >= 0x20 && c < 0x7F && c != '\\') {
-            out += static_cast<char>(c);
-        } else {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", c);
-            out += buf;
-        }
-    }
-    return out;
-}
 
 [[noreturn]] void fail(const char* what, char separator, std::string_view input,
                        const std::string& shown, const std::string& back) {

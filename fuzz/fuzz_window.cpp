@@ -22,11 +22,14 @@
 
 #include "core/convert_unit.h"
 #include "core/unit_table.h"
+#include "escaped.h"
 #include "session.h"
 #include "tavrel/platform/popup_menu.h"
 #include "tavrel/platform/push_button.h"
 
 namespace {
+
+using tavrel::fuzz::escaped;
 
 using namespace tavrel;
 
@@ -38,20 +41,6 @@ constexpr auto kStepLimit = std::chrono::seconds(2);
 
 constexpr std::string_view kNamedKeys[] = {"{esc}", "{return}", "{enter}", "{bs}",
                                            "{del}", "{tab}",    "\u00F7"};
-
-std::string escaped(std::string_view text) {
-    std::string out;
-    for (unsigned char c : text) {
-        if (c >= 0x20 && c < 0x7F && c != '\\') {
-            out += static_cast<char>(c);
-        } else {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", c);
-            out += buf;
-        }
-    }
-    return out;
-}
 
 std::string modifierPrefix(unsigned bits) {
     std::string p;
