@@ -332,8 +332,16 @@ void WindowBinding::deliverKey(const QKeyEvent& event) {
     if (!key) return;
     Application& app = window_.app();
     if (key->modifiers.command) {
-        if (MenuItem* item = app.menuBar().findByShortcut(*key))
-            if (app.runMenuCommand(item->name(), key->modifiers)) return;
+        MenuItem* item = app.menuBar().findByShortcut(*key);
+        // The Control key is the model's Command; shortcuts written for a
+        // desktop without a Command key name Control, so it reaches those too.
+        if (!item && !key->modifiers.control) {
+            KeyEvent asControl = *key;
+            asControl.modifiers.command = false;
+            asControl.modifiers.control = true;
+            item = app.menuBar().findByShortcut(asControl);
+        }
+        if (item && app.runMenuCommand(item->name(), key->modifiers)) return;
     }
     window_.typeKey(*key);
 }
