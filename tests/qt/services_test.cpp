@@ -235,6 +235,21 @@ TEST(WindowServices, PreferencesFolderIsTheXdgConfigurationFolder) {
     EXPECT_EQ(*p.files().preferencesFolder(), std::filesystem::path(dir.path().toStdString()));
 }
 
+// A fresh account's configuration folder may not exist yet: the settings
+// must still be written, not refused with a message at every start.
+TEST(Folders, MissingConfigurationFolderIsMadeForItsOwner) {
+    QTemporaryDir dir;
+    const std::filesystem::path missing = dir.path().toStdString() + "/fresh/.config";
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(missing.string()));
+    QtPlatform p;
+    qunsetenv("XDG_CONFIG_HOME");
+    ASSERT_TRUE(p.files().preferencesFolder());
+    EXPECT_EQ(*p.files().preferencesFolder(), missing);
+    EXPECT_TRUE(p.files().writeLines(missing / "tavrel.Prefs", {"trans", "40"}));
+    EXPECT_EQ(std::filesystem::status(missing).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_all);
+}
+
 TEST(Menus, BarCommandsAndShortcutsReachTheModel) {
     CalculatorOnQt qt;
     int copies = 0;

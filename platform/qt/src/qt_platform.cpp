@@ -2,7 +2,6 @@
 // pressed in one of the bound windows goes to that window's model (which
 // knows its focus), whatever Qt widget has the keyboard.
 #include "tavrel/platform/qt/qt_platform.h"
-#include "tavrel/platform/folders.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -11,14 +10,23 @@
 
 #include "menu_binding.h"
 #include "tavrel/platform/application.h"
+#include "tavrel/platform/folders.h"
 #include "tavrel/platform/headless/headless_services.h"
 #include "tavrel/platform/qt/window_binding.h"
 
 namespace tavrel::platform::qt {
 namespace {
 
+// A fresh account may have no configuration folder yet; as the XDG rules
+// ask, it is made (for its owner alone) rather than the settings refused.
 std::filesystem::path configFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
+    const std::filesystem::path folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
+    std::error_code ec;
+    if (!folder.empty() && std::filesystem::create_directories(folder, ec))
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::replace, ec);
+    return folder;
 }
 
 bool ordinary(WindowKind k) {
