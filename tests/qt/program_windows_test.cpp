@@ -6,6 +6,7 @@
 // the machine.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QNetworkReply>
 #include <QTcpServer>
@@ -141,6 +142,31 @@ TEST(ProgramStart, CalculatorShowsWithItsMenuBarPainted) {
     EXPECT_GT(colours(shot.copy(0, 0, shot.width(), bar->height())), 3u) << "menu bar";
     EXPECT_GT(colours(shot.copy(0, bar->height(), shot.width(), shot.height() - bar->height())), 3u)
         << "calculator";
+}
+
+bool hasTopLevel(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name)) return true;
+    return false;
+}
+
+// Windows made hidden at start-up cost no widgets before they show: the
+// calculator's first paint waits for nothing it does not show.
+TEST(ProgramStart, HiddenWindowsGetTheirWidgetsWhenTheyFirstShow) {
+    DesktopProgram program;
+    ASSERT_NE(program.app().findWindow("prefsWin"), nullptr);
+    EXPECT_FALSE(program.app().findWindow("prefsWin")->visible());
+    EXPECT_FALSE(hasTopLevel("prefsWin"));
+    EXPECT_FALSE(hasTopLevel("aboutTavrel")) << "closed at once by the splash bypass";
+    EXPECT_TRUE(hasTopLevel("calcWin"));
+    program.app().runMenuCommand("Preferences");
+    program.settle();
+    EXPECT_TRUE(hasTopLevel("prefsWin"));
+    auto* checkBox = program.platform()
+                         .contentFor(*program.app().findWindow("prefsWin"))
+                         ->findChild<QWidget*>(QStringLiteral("bypassSplash"));
+    ASSERT_NE(checkBox, nullptr) << "built from the model's state when shown";
+    EXPECT_TRUE(checkBox->isVisible());
 }
 
 // The check talks only to the refused port it was given, and says why it failed.

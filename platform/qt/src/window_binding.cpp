@@ -74,10 +74,11 @@ class ContentWidget : public QWidget {
     WindowBinding& binding_;
 };
 
-WindowBinding::WindowBinding(QtPlatform& platform, Window& window)
+WindowBinding::WindowBinding(QtPlatform& platform, Window& window, QMenuBar* menuBar)
     : platform_(platform), window_(window), top_(std::make_unique<WindowWidget>(*this)) {
     top_->setObjectName(QString::fromStdString(window.name()));
     content_ = new ContentWidget(top_.get(), *this);
+    if (menuBar) setMenuBar(menuBar);  // before the first show, which sizes the frame
     for (std::size_t i = 0; i < window.controlCount(); ++i) controlAdded(window, window.control(i));
     for (WindowProperty p :
          {WindowProperty::Kind, WindowProperty::Title, WindowProperty::Background,
