@@ -293,6 +293,26 @@ TEST(Menus, ControlShortcutsAreReachedByTheControlKey) {
     EXPECT_EQ(setups, 1);
 }
 
+// "Ctrl+Shift+." arrives as Ctrl with ">", the shifted character; a shortcut
+// written with its own shifted character ("Ctrl+?") keeps it.
+TEST(Menus, ShiftedPunctuationReachesItsShortcut) {
+    CalculatorOnQt qt;
+    std::vector<std::string> ran;
+    auto& unit = qt.app().menuBar().append("unit", "Unit");
+    unit.append("UnitMeters", "Meters", "Ctrl+Shift+.");
+    unit.append("HelpHelp", "Help", "Ctrl+?");
+    unit.append("UnitKilometers", "Kilometers", "Ctrl+Shift+/");
+    for (const char* name : {"UnitMeters", "HelpHelp", "UnitKilometers"})
+        qt.app().addMenuHandler(name, [&ran, name] {
+            ran.emplace_back(name);
+            return true;
+        });
+    QTest::keyClick(qt.display(), Qt::Key_Greater, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(qt.display(), Qt::Key_Question, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(ran, (std::vector<std::string>{"UnitMeters", "HelpHelp"}));
+    EXPECT_EQ(qt.window().EditFract1.text(), "");
+}
+
 TEST(Input, ContextualClicksAreReportedAsSuch) {
     CalculatorOnQt qt;
     std::vector<bool> seen;
