@@ -74,31 +74,53 @@ KEY COMMANDS:
 Everything can be done from the keyboard. With the key pad hidden
 (Help menu, Minimize, Ctrl+Shift+T) the window shrinks to the display and
 the keys below still work. The shortcuts:
-  Ctrl+C         copy the display          Ctrl+V   paste into the display
-  Ctrl+Alt+C     copy the tape             Ctrl+P   print the tape
-  Ctrl+Shift+P   page setup                Ctrl+Q   quit
-  Ctrl+Shift+S   save the tape as a text or CSV file
-  Ctrl+I  Ctrl+F  Ctrl+Shift+F  Ctrl+Y  Ctrl+E    inches, foot, foot/inch,
-                                                  yards, miles
-  Ctrl+Shift+M  Ctrl+Shift+,  Ctrl+Shift+.  Ctrl+Shift+/
-                                 millimetres, centimetres, metres, kilometres
-  Ctrl+2 Ctrl+4 Ctrl+8 Ctrl+6 Ctrl+3 Ctrl+^ Ctrl+1 Ctrl+0
-                 1/2 1/4 1/8 1/16 1/32 1/64 1/100 Decimal
-  Ctrl+T         show or hide the tape     Ctrl+M   minimise the window
-  Ctrl+,         preferences               Ctrl+?   this help
-  Ctrl+Alt+,     about tavrel
+  Ctrl+C          copy the display
+  Ctrl+V          paste into the display
+  Ctrl+Alt+C      copy the tape
+  Ctrl+P          print the tape
+  Ctrl+Shift+P    page setup
+  Ctrl+Shift+S    save the tape as text or CSV
+  Ctrl+Q          quit
+  Ctrl+I          inches
+  Ctrl+F          foot
+  Ctrl+Shift+F    foot/inch
+  Ctrl+Y          yards
+  Ctrl+E          miles
+  Ctrl+Shift+M    millimetres
+  Ctrl+Shift+,    centimetres
+  Ctrl+Shift+.    metres
+  Ctrl+Shift+/    kilometres
+  Ctrl+2 4 8 6 3  1/2 1/4 1/8 1/16 1/32
+  Ctrl+^          1/64
+  Ctrl+1          1/100
+  Ctrl+0          Decimal
+  Ctrl+T          show or hide the tape
+  Ctrl+M          minimise the window
+  Ctrl+,          preferences
+  Ctrl+?          this help
+  Ctrl+Alt+,      about tavrel
 
 OPERATORS
-  +  add        -  subtract     *  x  X  multiply
-  \  ?  divide  =  Return  Enter  result
-  C  or  Esc    clear the calculation (Alt-click the clear key to clear
-                the tape)
+  +               add
+  -               subtract
+  *  x  X         multiply
+  \  ?            divide
+  =  Return Enter result
+  C  or  Esc      clear the calculation
+  Alt-click CLR   clear the tape
 
 INPUT
   0 to 9, the decimal point, space and / type the number.
-  i or "  inches     f or '  feet      y  yards       e  miles
-  m  millimetres     c  centimetres    M  metres
-  @  square          #  cubic          Backspace deletes the last character
+  i or "          inches
+  f or '          feet
+  y               yards
+  e               miles
+  m               millimetres
+  c               centimetres
+  M               metres
+  @               square
+  #               cubic
+  Backspace       deletes the last character
 
 MEMORY:
 The MEM key at the lower left keeps a list of values. "add to memory"

@@ -14,11 +14,13 @@ void PrefStore::InitPrefFile(std::string_view fileName) {
     if (!folder) return;
     prefFile_ = *folder / std::filesystem::path(std::string(fileName));
     if (!files_.exists(*prefFile_)) {
-        files_.writeLines(*prefFile_, {});  // a folder that cannot take it is no error here
+        // A folder that cannot take it is no error here.
+        if (files_.writeLines(*prefFile_, {})) onDisk_.emplace();
         return;
     }
     auto lines = files_.readLines(*prefFile_);
     if (!lines) return;
+    onDisk_ = *lines;
     for (std::size_t i = 0; i < lines->size(); i += 2) {
         prefNames_.push_back((*lines)[i]);
         prefItems_.push_back(i + 1 < lines->size() ? (*lines)[i + 1] : std::string());
@@ -77,9 +79,12 @@ void PrefStore::WritePrefsFile() {
         lines.push_back(prefNames_[i]);
         lines.push_back(prefItems_[i]);
     }
+    if (onDisk_ == lines && files_.exists(*prefFile_)) return;
+    onDisk_.reset();
     // Files::writeLines writes beside the file and moves the result over it.
     if (!files_.writeLines(*prefFile_, lines))
         throw PrefWriteError("could not write " + prefFile_->string());
+    onDisk_ = std::move(lines);
     files_.setTypeCode(*prefFile_, "pref");
 }
 

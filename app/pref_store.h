@@ -69,6 +69,10 @@ class PrefStore {
     std::optional<std::filesystem::path> prefFile_;
     std::vector<std::string> prefNames_;
     std::vector<std::string> prefItems_;
+    // The lines the file is known to hold (as read or last written), so a
+    // write that would change nothing (the preferences window writes at every
+    // start) costs no disk flush.
+    std::optional<std::vector<std::string>> onDisk_;
 };
 
 }  // namespace tavrel::app

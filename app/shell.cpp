@@ -4,6 +4,7 @@
 #include "app/shell.h"
 
 #include <exception>
+#include <utility>
 
 #include "app/about_tavrel.h"
 #include "app/help_window.h"
@@ -123,10 +124,11 @@ bool Shell::writePrefs() {
         writeFailureShown_ = false;
         return true;
     } catch (const PrefWriteError& e) {
-        if (!writeFailureShown_)
+        // Marked before the box shows: a write made while it is open (a quit
+        // request closing the calculator) must not open a second one.
+        if (!std::exchange(writeFailureShown_, true))
             app_.services().system().messageBox(std::string("Your settings could not be saved: ") +
                                                 e.what());
-        writeFailureShown_ = true;
         return false;
     }
 }

@@ -227,6 +227,18 @@ TEST(HelpWindowTest, ManualHasItsHeadingsInOrderEachOnItsOwnLine) {
     for (char c : manualText()) EXPECT_LT(static_cast<unsigned char>(c), 128u);
 }
 
+// The source wraps the prose; the window must join it again so the text area
+// can wrap it at its own width, yet keep the breaks of tables and addresses.
+TEST(HelpWindowTest, ProseIsJoinedAndTablesKeepTheirLines) {
+    ShellFixture f;
+    const std::string text = f.shell->HelpWindow().EditField1.text();
+    EXPECT_NE(text.find("the next start shows it again, followed by the new date and time."),
+              std::string::npos);
+    EXPECT_NE(text.find("\r  Ctrl+Q          quit\r  Ctrl+I"), std::string::npos);
+    EXPECT_NE(text.find("\rthe tavrel project\rtavrel@tavrel.org\r"), std::string::npos);
+    EXPECT_EQ(f.shell->HelpWindow().EditField1.selStart(), 0u);
+}
+
 TEST(HelpWindowTest, TextFollowsTheWindowAndTheCloseBoxDestroysIt) {
     ShellFixture f;
     helpWindow& help = f.shell->HelpWindow();

@@ -177,6 +177,25 @@ TEST_F(PrefStoreTest, WriteThatCannotStartLeavesTheOldFile) {
     EXPECT_EQ(dir.read("tavrel.Prefs"), "trans\n40\n");
 }
 
+// The preferences window writes at every start; a write that would change
+// nothing must not touch the disk (a flush each), yet a file removed behind
+// the program's back is written again.
+TEST_F(PrefStoreTest, WriteThatChangesNothingLeavesTheFileAlone) {
+    dir.write("tavrel.Prefs", "trans\n40\n");
+    store.InitPrefFile(kPrefsFileName);
+    fs::create_directory(dir.path / "tavrel.Prefs.tmp");  // any real write would fail
+    store.SetPrefNumber("trans", 40);
+    EXPECT_NO_THROW(store.WritePrefsFile());
+    store.SetPrefNumber("trans", 41);
+    EXPECT_THROW(store.WritePrefsFile(), PrefWriteError);
+    fs::remove(dir.path / "tavrel.Prefs.tmp");
+    store.WritePrefsFile();
+    EXPECT_EQ(dir.read("tavrel.Prefs"), "trans\n41\n");
+    fs::remove(dir.path / "tavrel.Prefs");
+    store.WritePrefsFile();
+    EXPECT_EQ(dir.read("tavrel.Prefs"), "trans\n41\n");
+}
+
 TEST_F(PrefStoreTest, WriteInterruptedHalfWayLeavesTheOldFile) {
     const std::string old = "transType\n2\ntrans\n40\n";
     dir.write("tavrel.Prefs", old);

@@ -129,6 +129,25 @@ TEST(PrefsWinTest, SheetShowsAndHidesAndOkReturnsToTheCalculator) {
     EXPECT_GT(f.host.desktop().frontRequests(), fronted);
 }
 
+// A quit request (SIGTERM) handled while the failure's box is open closes the
+// calculator, which writes again: that must not stack a second box on the
+// first, which would hold the quit until someone answers both.
+TEST(PrefsWinTest, AWriteWhileTheFailureIsShownOpensNoSecondBox) {
+    ShellFixture f;
+    f.shell->PrefsWin();
+    std::filesystem::remove_all(f.dir.path);
+    int nested = 0;
+    f.host.system().whileShown = [&](const std::string&) {
+        if (++nested == 1) {
+            EXPECT_FALSE(f.shell->writePrefs());
+        }
+    };
+    EXPECT_FALSE(f.shell->writePrefs());
+    EXPECT_EQ(nested, 1);
+    EXPECT_EQ(f.host.system().messages().size(), 1u);
+    f.host.system().whileShown = nullptr;
+}
+
 TEST(PrefsWinTest, AWriteFailureIsToldOnceAndTheHandlersGoOn) {
     ShellFixture f;
     prefsWin& w = f.shell->PrefsWin();

@@ -1,17 +1,20 @@
-// Draws docs/screenshot.png: the calculator window in the middle of a
-// calculation, on a real X server (scripts/screenshot runs it under Xvfb).
-// Keys go in as key events to the focused widget, as a user types them.
+// Draws docs/screenshot.png: the calculator window with its menu bar in the
+// middle of a calculation, on a real X server (scripts/screenshot runs it
+// under Xvfb). The whole program starts as the desktop program does, with
+// scratch preferences and data folders (so no saved tape or place shows);
+// keys go in as key events to the focused widget, as a user types them.
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <iostream>
 
+#include "app/app_class.h"
 #include "tavrel/platform/application.h"
 #include "tavrel/platform/qt/qt_platform.h"
-#include "ui/calc_win.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -19,12 +22,18 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication qapp(argc, argv);
-    tavrel::platform::qt::QtPlatform platform;
+    QTemporaryDir scratch;
+    tavrel::platform::qt::QtOptions options;
+    options.preferencesFolder = scratch.filePath(QStringLiteral("config")).toStdString();
+    options.dataFolder = scratch.filePath(QStringLiteral("data")).toStdString();
+    std::filesystem::create_directories(*options.preferencesFolder);
+    std::filesystem::create_directories(*options.dataFolder);
+    tavrel::platform::qt::QtPlatform platform(options);
     tavrel::platform::Application app(platform);
-    auto win = app.makeWindow<tavrel::ui::calcWin>();
-    win->setPosition(0, 0);
-    win->show();
-    win->EditFract1.setFocus();
+    tavrel::app::AppClass program(app);
+    app.open();
+    auto* win = &program.calcWin();
+    win->setPosition(0, 40);
     const QString keys = QString::fromUtf8(argc > 2 ? argv[2] : "12'6 1/2*4=+3'9 1/4");
     QWidget* top = platform.widgetFor(*win);
     int code = 1;

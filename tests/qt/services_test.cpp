@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cstring>
 #include <optional>
 
 #include "calculator_on_qt.h"
@@ -87,6 +88,17 @@ TEST(Http, PageDeliversBodyStatusAndHeaders) {
     EXPECT_NE(std::find(a.headers.begin(), a.headers.end(),
                         std::make_pair(std::string("Content-Type"), std::string("text/plain"))),
               a.headers.end());
+}
+
+// The update check asks for "host:port/path", without a scheme.
+TEST(Http, AddressWithoutSchemeIsHttp) {
+    QtPlatform p;
+    OneShotServer server("HTTP/1.1 200 OK\r\nContent-Length: 5\r\nConnection: close\r\n\r\n1.2.3");
+    const std::string bare = server.url("/tavrel/versionMac.txt").substr(std::strlen("http://"));
+    Answer a = fetch(p, bare);
+    ASSERT_FALSE(a.error) << *a.error;
+    EXPECT_EQ(a.status, 200);
+    EXPECT_EQ(a.body, "1.2.3");
 }
 
 TEST(Http, ErrorStatusIsStillAPage) {
@@ -223,6 +235,21 @@ TEST(WindowServices, PreferencesFolderIsTheXdgConfigurationFolder) {
     EXPECT_EQ(*p.files().preferencesFolder(), std::filesystem::path(dir.path().toStdString()));
 }
 
+// A fresh account's configuration folder may not exist yet: the settings
+// must still be written, not refused with a message at every start.
+TEST(Folders, MissingConfigurationFolderIsMadeForItsOwner) {
+    QTemporaryDir dir;
+    const std::filesystem::path missing = dir.path().toStdString() + "/fresh/.config";
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(missing.string()));
+    QtPlatform p;
+    qunsetenv("XDG_CONFIG_HOME");
+    ASSERT_TRUE(p.files().preferencesFolder());
+    EXPECT_EQ(*p.files().preferencesFolder(), missing);
+    EXPECT_TRUE(p.files().writeLines(missing / "tavrel.Prefs", {"trans", "40"}));
+    EXPECT_EQ(std::filesystem::status(missing).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_all);
+}
+
 TEST(Menus, BarCommandsAndShortcutsReachTheModel) {
     CalculatorOnQt qt;
     int copies = 0;
@@ -242,6 +269,48 @@ TEST(Menus, BarCommandsAndShortcutsReachTheModel) {
     EXPECT_EQ(copies, 1);
     QTest::keyClick(qt.display(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(copies, 2);
+}
+
+// The application writes its shortcuts for Linux with Control; the Control
+// key (the model's Command) must reach them, and the menu must name Ctrl.
+TEST(Menus, ControlShortcutsAreReachedByTheControlKey) {
+    CalculatorOnQt qt;
+    int setups = 0;
+    auto& file = qt.app().menuBar().append("File", "File");
+    file.append("FilePageSetup", "Page Setup", "Ctrl+Shift+P");
+    qt.app().addMenuHandler("FilePageSetup", [&] {
+        ++setups;
+        return true;
+    });
+    auto* bar = qt.top()->findChild<QMenuBar*>(QStringLiteral("menuBar"));
+    ASSERT_NE(bar, nullptr);
+    auto* setup = bar->findChild<QAction*>(QStringLiteral("FilePageSetup"));
+    ASSERT_NE(setup, nullptr);
+    EXPECT_EQ(setup->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+    QTest::keyClick(qt.display(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(setups, 1);
+    QTest::keyClick(qt.display(), Qt::Key_P, Qt::ShiftModifier);
+    EXPECT_EQ(setups, 1);
+}
+
+// "Ctrl+Shift+." arrives as Ctrl with ">", the shifted character; a shortcut
+// written with its own shifted character ("Ctrl+?") keeps it.
+TEST(Menus, ShiftedPunctuationReachesItsShortcut) {
+    CalculatorOnQt qt;
+    std::vector<std::string> ran;
+    auto& unit = qt.app().menuBar().append("unit", "Unit");
+    unit.append("UnitMeters", "Meters", "Ctrl+Shift+.");
+    unit.append("HelpHelp", "Help", "Ctrl+?");
+    unit.append("UnitKilometers", "Kilometers", "Ctrl+Shift+/");
+    for (const char* name : {"UnitMeters", "HelpHelp", "UnitKilometers"})
+        qt.app().addMenuHandler(name, [&ran, name] {
+            ran.emplace_back(name);
+            return true;
+        });
+    QTest::keyClick(qt.display(), Qt::Key_Greater, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(qt.display(), Qt::Key_Question, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(ran, (std::vector<std::string>{"UnitMeters", "HelpHelp"}));
+    EXPECT_EQ(qt.window().EditFract1.text(), "");
 }
 
 TEST(Input, ContextualClicksAreReportedAsSuch) {

@@ -12,11 +12,12 @@ namespace tavrel::platform::qt {
 namespace {
 
 QString notation(const Shortcut& s) {
+    // The Control key reaches shortcuts written with Command and with Control
+    // (WindowBinding::deliverKey), so both read as the key the user presses.
     QString text;
-    if (s.modifiers.command) text += QStringLiteral("Ctrl+");
+    if (s.modifiers.command || s.modifiers.control) text += QStringLiteral("Ctrl+");
     if (s.modifiers.option) text += QStringLiteral("Alt+");
     if (s.modifiers.shift) text += QStringLiteral("Shift+");
-    if (s.modifiers.control) text += QStringLiteral("Meta+");
     return text + QString::fromStdString(s.key);
 }
 
@@ -51,7 +52,9 @@ void MenuBinding::itemChanged(MenuItem& item) {
     QAction* a = it->second;
     a->setText(QString::fromStdString(item.caption()));
     a->setEnabled(item.enabled());
-    a->setCheckable(item.checked() || a->isCheckable());
+    // Only a checked item is checkable: the style draws an empty box beside
+    // every unchecked checkable item, which would mark some items and not others.
+    a->setCheckable(item.checked());
     a->setChecked(item.checked());
     a->setShortcut(item.shortcut() ? QKeySequence(notation(*item.shortcut())) : QKeySequence());
 }

@@ -21,7 +21,11 @@ QNetworkAccessManager& QtHttp::manager() {
 }
 
 void QtHttp::get(const std::string& url, HttpCallbacks callbacks) {
-    QNetworkRequest request(QUrl(QString::fromStdString(url)));
+    // "host[:port]/path" without a scheme is HTTP, as other clients read it;
+    // QUrl would take it as a relative path and fail as an unknown protocol.
+    QString text = QString::fromStdString(url);
+    if (!text.contains(QStringLiteral("://"))) text.prepend(QStringLiteral("http://"));
+    QNetworkRequest request{QUrl(text)};
     request.setTransferTimeout(timeoutMs_);
     QNetworkReply* reply = manager().get(request);
     auto cb = std::make_shared<HttpCallbacks>(std::move(callbacks));

@@ -2,7 +2,6 @@
 // pressed in one of the bound windows goes to that window's model (which
 // knows its focus), whatever Qt widget has the keyboard.
 #include "tavrel/platform/qt/qt_platform.h"
-#include "tavrel/platform/folders.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -11,14 +10,23 @@
 
 #include "menu_binding.h"
 #include "tavrel/platform/application.h"
+#include "tavrel/platform/folders.h"
 #include "tavrel/platform/headless/headless_services.h"
 #include "tavrel/platform/qt/window_binding.h"
 
 namespace tavrel::platform::qt {
 namespace {
 
+// A fresh account may have no configuration folder yet; as the XDG rules
+// ask, it is made (for its owner alone) rather than the settings refused.
 std::filesystem::path configFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
+    const std::filesystem::path folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
+    std::error_code ec;
+    if (!folder.empty() && std::filesystem::create_directories(folder, ec))
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::replace, ec);
+    return folder;
 }
 
 bool ordinary(WindowKind k) {
@@ -47,6 +55,22 @@ class KeyRouter : public QObject {
     QtPlatform& platform_;
 };
 
+// Stands for a window whose widgets are not made yet. They are made when it
+// first shows (or is asked for), so the windows made hidden at start-up, the
+// preferences and an about window the splash bypass closes at once, cost no
+// widgets before the calculator's first paint, or ever if never shown.
+class PendingWindow : public WindowView {
+  public:
+    explicit PendingWindow(const QtPlatform& platform) : platform_(platform) {}
+    void changed(Window& window, WindowProperty what) override {
+        if (what == WindowProperty::Visible && window.visible()) platform_.materialize(window);
+    }
+    void controlAdded(Window&, Control&) override {}
+
+  private:
+    const QtPlatform& platform_;
+};
+
 QtPlatform::QtPlatform(QtOptions options)
     : files_(std::make_unique<headless::HeadlessFiles>(
           options.preferencesFolder ? options.preferencesFolder : configFolder(),
@@ -63,6 +87,7 @@ QtPlatform::~QtPlatform() {
     QApplication::instance()->removeEventFilter(router_.get());
     menuHost_ = nullptr;
     windows_.clear();
+    pending_.clear();
     menus_.reset();
 }
 
@@ -84,24 +109,44 @@ void QtPlatform::watchApplication(Application& app) {
 
 void QtPlatform::windowCreated(Window& window) {
     watchApplication(window.app());
-    auto binding = std::make_unique<WindowBinding>(*this, window);
-    if (!menuHost_ && ordinary(window.kind()) && &window.app() == watched_) {
-        menuHost_ = binding.get();
-        binding->setMenuBar(menus_->bar());
-    }
-    windows_[&window] = std::move(binding);
+    if (!menuHostWindow_ && ordinary(window.kind()) && &window.app() == watched_)
+        menuHostWindow_ = &window;
+    auto pending = std::make_unique<PendingWindow>(*this);
+    window.setView(pending.get());
+    pending_[&window] = std::move(pending);
+    if (window.visible()) materialize(window);
 }
 
 void QtPlatform::windowDestroyed(Window& window) {
+    if (menuHostWindow_ == &window) menuHostWindow_ = nullptr;
+    if (window.view() && pending_.count(&window) && window.view() == pending_[&window].get())
+        window.setView(nullptr);
+    pending_.erase(&window);
     auto it = windows_.find(&window);
     if (it == windows_.end()) return;
     if (menuHost_ == it->second.get()) menuHost_ = nullptr;
     windows_.erase(it);
 }
 
+WindowBinding* QtPlatform::materialize(const Window& window) const {
+    if (auto it = windows_.find(&window); it != windows_.end()) return it->second.get();
+    if (!pending_.count(&window)) return nullptr;  // not one of ours, or destroyed
+    if (building_ == &window) return nullptr;      // asked while its binding is being made
+    building_ = &window;
+    // The binding takes the model's view over from the pending stand-in.
+    const bool host = &window == menuHostWindow_ && !menuHost_;
+    auto binding =
+        std::make_unique<WindowBinding>(const_cast<QtPlatform&>(*this), const_cast<Window&>(window),
+                                        host ? menus_->bar() : nullptr);
+    building_ = nullptr;
+    WindowBinding* b = binding.get();
+    windows_[&window] = std::move(binding);
+    if (host) menuHost_ = b;
+    return b;
+}
+
 WindowBinding* QtPlatform::bindingFor(const Window& window) const {
-    auto it = windows_.find(&window);
-    return it == windows_.end() ? nullptr : it->second.get();
+    return materialize(window);
 }
 
 WindowBinding* QtPlatform::bindingForWidget(const QWidget* top) const {

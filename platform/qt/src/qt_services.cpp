@@ -5,10 +5,12 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QFile>
 #include <QImageReader>
 #include <QLocale>
 #include <QMessageBox>
 #include <QUrl>
+#include <cstring>
 
 namespace tavrel::platform::qt {
 namespace {
@@ -79,6 +81,32 @@ std::string QtLocale::longTime(const DateTime& when) const {
     return locale.toString(toQt(when).time(), form.trimmed()).toStdString();
 }
 
+namespace {
+
+// The picture set is PNG data whatever the file names say (splash11.pict).
+// Naming the format spares Qt loading every image plugin to guess it, which
+// would cost the start-up more than the pictures themselves.
+void chooseFormat(QImageReader& reader, const QString& file) {
+    static constexpr char kPng[] = "\x89PNG\r\n\x1a\n";
+    QFile f(file);
+    char head[8] = {};
+    if (f.open(QIODevice::ReadOnly) && f.read(head, 8) == 8 && std::memcmp(head, kPng, 8) == 0) {
+        reader.setFormat("png");
+        reader.setDecideFormatFromContent(false);
+    } else {
+        reader.setDecideFormatFromContent(true);
+    }
+}
+
+QImage readImage(const std::filesystem::path& path) {
+    const QString file = QString::fromStdString(path.string());
+    QImageReader reader(file);
+    chooseFormat(reader, file);
+    return reader.read();
+}
+
+}  // namespace
+
 QImage PictureCache::file(const std::filesystem::path& path, qreal ratio) {
     const bool twice = ratio > 1.0;
     auto key = std::make_pair(path.string(), twice);
@@ -88,16 +116,10 @@ QImage PictureCache::file(const std::filesystem::path& path, qreal ratio) {
         // name@2x.ext beside name.ext, drawn at twice the pixels.
         std::filesystem::path hi =
             path.parent_path() / (path.stem().string() + "@2x" + path.extension().string());
-        QImageReader reader(QString::fromStdString(hi.string()));
-        reader.setDecideFormatFromContent(true);
-        image = reader.read();
+        image = readImage(hi);
         if (!image.isNull()) image.setDevicePixelRatio(2.0);
     }
-    if (image.isNull()) {
-        QImageReader reader(QString::fromStdString(path.string()));
-        reader.setDecideFormatFromContent(true);
-        image = reader.read();
-    }
+    if (image.isNull()) image = readImage(path);
     files_.emplace(key, image);
     return image;
 }
@@ -118,8 +140,9 @@ PicturePtr QtResources::loadPicture(const std::string& fileName) {
     const std::filesystem::path file = *folder_ / fileName;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec)) return nullptr;
-    QImageReader reader(QString::fromStdString(file.string()));
-    reader.setDecideFormatFromContent(true);
+    const QString name = QString::fromStdString(file.string());
+    QImageReader reader(name);
+    chooseFormat(reader, name);
     const QSize size = reader.size();
     if (!size.isValid()) return nullptr;
     auto picture = std::make_shared<Picture>(size.width(), size.height(), 32, fileName);

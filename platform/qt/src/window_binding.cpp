@@ -10,6 +10,9 @@
 #include <QPainter>
 #include <QPropertyAnimation>
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "control_binding.h"
 #include "painter_graphics.h"
@@ -74,10 +77,11 @@ class ContentWidget : public QWidget {
     WindowBinding& binding_;
 };
 
-WindowBinding::WindowBinding(QtPlatform& platform, Window& window)
+WindowBinding::WindowBinding(QtPlatform& platform, Window& window, QMenuBar* menuBar)
     : platform_(platform), window_(window), top_(std::make_unique<WindowWidget>(*this)) {
     top_->setObjectName(QString::fromStdString(window.name()));
     content_ = new ContentWidget(top_.get(), *this);
+    if (menuBar) setMenuBar(menuBar);  // before the first show, which sizes the frame
     for (std::size_t i = 0; i < window.controlCount(); ++i) controlAdded(window, window.control(i));
     for (WindowProperty p :
          {WindowProperty::Kind, WindowProperty::Title, WindowProperty::Background,
@@ -327,13 +331,44 @@ void WindowBinding::animateTo(int width, int height, int millis) {
     animation->start();
 }
 
+namespace {
+
+// Shortcuts name the key under the character with Shift ("Ctrl+Shift+."), but
+// the window system reports the shifted character (">"). Without the layout's
+// tables, the common (US) layout's pairs stand in for them.
+std::optional<KeyEvent> unshifted(const KeyEvent& key) {
+    static constexpr std::string_view kShifted = "~!@#$%^&*()_+{}|:\"<>?";
+    static constexpr std::string_view kPlain = "`1234567890-=[]\\;',./";
+    if (!key.modifiers.shift || key.text.size() != 1) return std::nullopt;
+    const std::size_t at = kShifted.find(key.text[0]);
+    if (at == std::string_view::npos) return std::nullopt;
+    return KeyEvent::of(std::string(1, kPlain[at]), key.modifiers);
+}
+
+MenuItem* shortcutItem(MenuBar& bar, const KeyEvent& key) {
+    MenuItem* item = bar.findByShortcut(key);
+    // The Control key is the model's Command; shortcuts written for a
+    // desktop without a Command key name Control, so it reaches those too.
+    if (!item && !key.modifiers.control) {
+        KeyEvent asControl = key;
+        asControl.modifiers.command = false;
+        asControl.modifiers.control = true;
+        item = bar.findByShortcut(asControl);
+    }
+    return item;
+}
+
+}  // namespace
+
 void WindowBinding::deliverKey(const QKeyEvent& event) {
     auto key = keyEventFrom(event);
     if (!key) return;
     Application& app = window_.app();
     if (key->modifiers.command) {
-        if (MenuItem* item = app.menuBar().findByShortcut(*key))
-            if (app.runMenuCommand(item->name(), key->modifiers)) return;
+        MenuItem* item = shortcutItem(app.menuBar(), *key);
+        if (auto plain = unshifted(*key); !item && plain)
+            item = shortcutItem(app.menuBar(), *plain);
+        if (item && app.runMenuCommand(item->name(), key->modifiers)) return;
     }
     window_.typeKey(*key);
 }

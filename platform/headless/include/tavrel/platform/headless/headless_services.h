@@ -23,7 +23,13 @@ class HeadlessEventLoop;
 class HeadlessSystem : public SystemService {
   public:
     void beep() override { ++beeps_; }
-    void messageBox(const std::string& text) override { messages_.push_back(text); }
+    void messageBox(const std::string& text) override {
+        messages_.push_back(text);
+        if (whileShown) whileShown(text);
+    }
+    // Runs while a message box is open, as the events a real box's own loop
+    // handles (a timer, a quit request) would.
+    std::function<void(const std::string&)> whileShown;
     void openUrl(const std::string& url) override { urls_.push_back(url); }
 
     int beeps() const { return beeps_; }

@@ -32,6 +32,7 @@ namespace tavrel::platform::qt {
 class WindowBinding;
 class MenuBinding;
 class KeyRouter;
+class PendingWindow;
 
 struct QtOptions {
     // Where the pictures are; none: share/tavrel/resources beside the executable's folder.
@@ -64,7 +65,8 @@ class QtPlatform : public Services {
     void windowDestroyed(Window& window) override;
 
     // The top-level widget showing a model window (nullptr if none), and the
-    // widget holding its content area (the model's coordinates).
+    // widget holding its content area (the model's coordinates). A window's
+    // widgets are made when it first shows, or when one of these asks.
     QWidget* widgetFor(const Window& window) const;
     QWidget* contentFor(const Window& window) const;
     WindowBinding* bindingFor(const Window& window) const;
@@ -77,7 +79,10 @@ class QtPlatform : public Services {
     WindowBinding* menuHost() const { return menuHost_; }
 
   private:
+    friend class PendingWindow;
     void watchApplication(Application& app);
+    // Makes the widgets of a window known to the platform (once).
+    WindowBinding* materialize(const Window& window) const;
 
     QtClock clock_;
     QtEventLoop loop_;
@@ -91,9 +96,14 @@ class QtPlatform : public Services {
     QtResources resources_;
     PictureCache pictures_;
     std::unique_ptr<KeyRouter> router_;
-    std::map<const Window*, std::unique_ptr<WindowBinding>> windows_;
+    // Bound windows, and those whose widgets are still to be made: both are
+    // filled on demand, from const accessors too.
+    mutable std::map<const Window*, std::unique_ptr<WindowBinding>> windows_;
+    std::map<const Window*, std::unique_ptr<PendingWindow>> pending_;
     std::unique_ptr<MenuBinding> menus_;
-    WindowBinding* menuHost_ = nullptr;
+    const Window* menuHostWindow_ = nullptr;  // carries the menu bar once bound
+    mutable WindowBinding* menuHost_ = nullptr;
+    mutable const Window* building_ = nullptr;
     Application* watched_ = nullptr;
 };
 

@@ -24,7 +24,8 @@ class ContentWidget;
 
 class WindowBinding : public WindowView {
   public:
-    WindowBinding(QtPlatform& platform, Window& window);
+    // menuBar: the menu bar this window carries from the start, if any.
+    WindowBinding(QtPlatform& platform, Window& window, QMenuBar* menuBar = nullptr);
     ~WindowBinding() override;
 
     void changed(Window& window, WindowProperty what) override;
