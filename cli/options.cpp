@@ -2,9 +2,8 @@
 // KEYS argument may start with two minus signs ("-5'=" is a KEYS argument).
 #include "options.h"
 
-#include <filesystem>
-
 #include <chrono>
+#include <filesystem>
 
 namespace tavrel::cli {
 namespace {

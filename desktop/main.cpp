@@ -8,8 +8,8 @@
 
 #include "app/app_class.h"
 #include "tavrel/platform/application.h"
-#include "tavrel/platform/quit_signals.h"
 #include "tavrel/platform/qt/run.h"
+#include "tavrel/platform/quit_signals.h"
 
 namespace {
 

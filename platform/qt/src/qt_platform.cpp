@@ -2,7 +2,6 @@
 // pressed in one of the bound windows goes to that window's model (which
 // knows its focus), whatever Qt widget has the keyboard.
 #include "tavrel/platform/qt/qt_platform.h"
-#include "tavrel/platform/folders.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -11,6 +10,7 @@
 
 #include "menu_binding.h"
 #include "tavrel/platform/application.h"
+#include "tavrel/platform/folders.h"
 #include "tavrel/platform/headless/headless_services.h"
 #include "tavrel/platform/qt/window_binding.h"
 
