@@ -3,6 +3,7 @@
 // should cost the same. The file is filled once, untimed, and cut back to
 // that size every so often, untimed. Also: loading a file of the kept maximum.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -18,7 +19,7 @@ using tavrel::TapeStore;
 constexpr long kAppendsPerRestore = 1 << 16;
 
 fs::path filledFile(const char* name, long lines) {
-    const fs::path file = fs::temp_directory_path() / name;
+    const fs::path file = fs::temp_directory_path() / (std::to_string(::getpid()) + "-" + name);
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     const std::string line = "20'-6 1/2\"     +\n";
     for (long i = 0; i < lines; ++i) out << line;

@@ -10,10 +10,10 @@
 // copy and printing), calc_win.cpp (building).
 #pragma once
 
-#include <functional>
-#include <filesystem>
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,8 +34,8 @@
 #include "tavrel/ui/controls/wigits.h"
 #include "ui/bb_tri.h"
 #include "ui/edit_fract.h"
-#include "ui/my_menu_bb.h"
 #include "ui/key_press.h"
+#include "ui/my_menu_bb.h"
 #include "ui/pop_menu.h"
 #include "ui/shell_settings.h"
 #include "ui/tape_control.h"

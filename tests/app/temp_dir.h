@@ -1,7 +1,10 @@
 // A fresh folder per test under the system's temporary folder, removed after.
+// The process id keeps apart test programs that run at once (ctest -j, two
+// build folders) and would otherwise share a test's folder.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -17,7 +20,8 @@ struct TempDir {
         std::string name = std::string(info->test_suite_name()) + "-" + info->name();
         for (char& c : name)
             if (c == '/') c = '_';
-        path = std::filesystem::temp_directory_path() / ("tavrel-app-" + name);
+        path = std::filesystem::temp_directory_path() /
+               ("tavrel-app-" + std::to_string(::getpid()) + "-" + name);
         std::filesystem::remove_all(path);
         std::filesystem::create_directories(path);
     }

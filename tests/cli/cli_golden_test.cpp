@@ -13,9 +13,9 @@
 namespace {
 
 using tavrel::clitest::CliRun;
-using tavrel::clitest::runCli;
 using tavrel::clitest::quote;
 using tavrel::clitest::readAll;
+using tavrel::clitest::runCli;
 
 struct Golden {
     const char* name;

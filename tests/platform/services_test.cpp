@@ -1,6 +1,7 @@
 // Headless services: HTTP through the loop, clock, files, pictures, printing,
 // contextual menus.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -17,8 +18,7 @@ struct TempDir {
     fs::path path;
     TempDir() {
         path = fs::temp_directory_path() /
-               ("tavrel-platform-" +
-                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ("tavrel-platform-" + std::to_string(::getpid()) + "-" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(path);
         fs::create_directories(path);

@@ -2,6 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QTest>
+#include <cstdlib>
+#include <stdexcept>
 
 #include "core/unit_table.h"
 #include "tavrel/platform/popup_menu.h"
@@ -9,12 +11,12 @@
 namespace tavrel::qttest {
 namespace {
 
-platform::qt::QtOptions options() {
+platform::qt::QtOptions options(const std::filesystem::path& folder) {
     platform::qt::QtOptions o;
     o.resourcesFolder = picturesFolder();
-    o.preferencesFolder = std::filesystem::temp_directory_path();
+    o.preferencesFolder = folder;
     // Never the user's own data folder; the window keeps no tape anyway.
-    o.dataFolder = std::filesystem::temp_directory_path();
+    o.dataFolder = folder;
     return o;
 }
 
@@ -55,7 +57,18 @@ Qt::KeyboardModifiers qtModifiers(platform::Modifiers m) {
     return q;
 }
 
-CalculatorOnQt::CalculatorOnQt() : platform_(options()), app_(platform_) {
+ScratchFolder::ScratchFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tavrel-qt-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
+    path = pattern;
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+}
+
+CalculatorOnQt::CalculatorOnQt() : platform_(options(folder_.path)), app_(platform_) {
     win_ = app_.makeWindow<ui::calcWin>(ui::TapeKeeping{false, std::nullopt});
     win_->setPosition(15, 50);
     win_->show();

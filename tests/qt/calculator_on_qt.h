@@ -23,6 +23,16 @@ namespace tavrel::qttest {
 
 std::filesystem::path picturesFolder();
 
+// A folder of the test's own under the temporary folder, removed with it:
+// test programs that run at once never share preferences or data files.
+struct ScratchFolder {
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    std::filesystem::path path;
+};
+
 class CalculatorOnQt {
   public:
     CalculatorOnQt();
@@ -52,6 +62,7 @@ class CalculatorOnQt {
     bool choose(const std::string& popup, const std::string& item, platform::Modifiers mods);
 
   private:
+    ScratchFolder folder_;  // first made, last removed
     platform::qt::QtPlatform platform_;
     platform::Application app_;
     std::shared_ptr<ui::calcWin> win_;

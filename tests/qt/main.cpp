@@ -4,12 +4,6 @@
 
 #include <QApplication>
 
-// Under the sanitizers: what the system's font and GUI libraries keep for the
-// life of the process is not ours to free.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig\nleak:libQt6\nleak:libdbus\nleak:libglib\nleak:libxcb\n";
-}
-
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -4,6 +4,7 @@
 // calculation step's own rules (2 + 3 x^2 is 18), and a value without a
 // finite result is an error, never "inf" or "nan".
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -133,7 +134,9 @@ TEST_F(TrigWindow, ToggleSwapsTheTwoKeySetsInOnePlace) {
 
 TEST(TrigToggle, PaintsTheSetAClickBrings) {
     namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / "tavrel-ui-togTrig";
+    const fs::path folder =
+        fs::temp_directory_path() / ("tavrel-ui-togTrig-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
     fs::create_directories(folder);
     // A PNG header (8 x 8) is all the headless loader reads.
     const std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x08\0\0\0\x08", 24);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -19,9 +20,11 @@ namespace fs = std::filesystem;
 
 inline fs::path makeTempFolder() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    fs::path p =
-        fs::temp_directory_path() /
-        ("tavrel-ui-controls-" + std::string(info->test_suite_name()) + "-" + info->name());
+    std::string name = std::string(info->test_suite_name()) + "-" + info->name();
+    for (char& c : name)
+        if (c == '/') c = '-';
+    fs::path p = fs::temp_directory_path() /
+                 ("tavrel-ui-controls-" + std::to_string(::getpid()) + "-" + name);
     fs::remove_all(p);
     fs::create_directories(p);
     return p;

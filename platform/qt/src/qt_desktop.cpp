@@ -1,12 +1,12 @@
 // The window-system services the program calls directly.
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QStandardPaths>
-#include <QCursor>
 #include <QMenu>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include "tavrel/platform/qt/key_translation.h"
 #include "tavrel/platform/qt/qt_platform.h"
@@ -73,7 +73,7 @@ Rect QtDesktop::structureBounds(const Window& window) const {
 }
 
 std::optional<std::filesystem::path> QtDesktop::saveFileDialog(const std::string& prompt,
-                                                              const std::string& suggestedName) {
+                                                               const std::string& suggestedName) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty()) folder = QDir::homePath();
     const QString proposed = QDir(folder).filePath(QString::fromStdString(suggestedName));
