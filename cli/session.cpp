@@ -225,16 +225,8 @@ int Session::beeps() {
 }
 
 std::vector<std::string> Session::tapeLines() const {
-    std::vector<std::string> lines;
-    const std::string& t = win_->Tape1.text();
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        if (t[i] == '\r') {
-            lines.push_back(t.substr(start, i - start));
-            start = i + 1;
-        }
-    }
-    return lines;
+    const std::vector<std::string_view> lines = splitLines(win_->Tape1.text(), '\r');
+    return {lines.begin(), lines.end()};
 }
 
 }  // namespace tavrel::cli

@@ -16,18 +16,6 @@ constexpr std::string_view kSeparator = "------------------";
 constexpr std::string_view kPitchInches = " in 12\"";
 constexpr std::string_view kDegree = "\u00B0";
 
-std::vector<std::string_view> splitTape(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r') continue;
-        lines.push_back(text.substr(start, i - start));
-        start = i + 1;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
-}
-
 bool isStampLine(std::string_view line) {
     return !line.empty() && line.find("  ") == std::string_view::npos && line != kSeparator;
 }
@@ -63,7 +51,7 @@ void readNumber(TapeRow& row, char decimalSeparator) {
 }  // namespace
 
 std::vector<TapeRow> tapeRows(std::string_view tapeText, char decimalSeparator) {
-    const std::vector<std::string_view> lines = splitTape(tapeText);
+    const std::vector<std::string_view> lines = splitLines(tapeText, '\r');
     std::vector<TapeRow> rows;
     std::string date, time;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -114,6 +102,18 @@ std::string tapePlainText(std::string_view tapeText) {
     for (char& c : text)
         if (c == '\r') c = '\n';
     return text;
+}
+
+std::vector<std::string_view> splitLines(std::string_view text, char end) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != end) continue;
+        lines.push_back(text.substr(start, i - start));
+        start = i + 1;
+    }
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
 }
 
 }  // namespace tavrel

@@ -32,4 +32,7 @@ std::string tapeCsv(std::string_view tapeText, char decimalSeparator);
 // The tape as it shows, with LF line ends.
 std::string tapePlainText(std::string_view tapeText);
 
+// The lines of a text, each without its end; a last line without an end counts too.
+std::vector<std::string_view> splitLines(std::string_view text, char end);
+
 }  // namespace tavrel

@@ -20,18 +20,6 @@ bool isCsvName(const std::filesystem::path& file) {
     return ext == ".csv";
 }
 
-std::vector<std::string> linesOf(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\n') continue;
-        lines.emplace_back(text.substr(start, i - start));
-        start = i + 1;
-    }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
-    return lines;
-}
-
 }  // namespace
 
 std::optional<std::filesystem::path> calcWin::tapeFile() const {
@@ -90,7 +78,8 @@ bool calcWin::saveTapeAs() {
     const std::string text =
         isCsvName(*file) ? std::string(kUtf8Mark) + tapeCsv(Tape1.text(), core_.decimalSeparator)
                          : tapePlainText(Tape1.text());
-    if (s.files().writeLines(*file, linesOf(text))) return true;
+    const std::vector<std::string_view> views = splitLines(text, '\n');
+    if (s.files().writeLines(*file, {views.begin(), views.end()})) return true;
     s.system().messageBox(kNotSaved + file->string() + " cannot be written");
     return false;
 }
